@@ -1,0 +1,42 @@
+#pragma once
+#include <QPrinter>
+
+#include "print/PrintDevice.h"
+
+// The system printer through QPrinter (CUPS queues, or a PDF file when the
+// user picks "Print to File" in the setup dialog). The printer is created
+// once and keeps the setup dialog's choices for later jobs. Full-page mode:
+// the paint origin is the paper's corner and the printer's minimum margins
+// are reported as unprintable widths.
+class TPrinterDevice : public TPrintDevice {
+public:
+    // Bound to the system's default printer (or, when there is none, to no
+    // printer at all: CanPrint() is false until a file output is chosen).
+    TPrinterDevice();
+
+    QStringList PrinterNames() const override;
+    QString DefaultPrinterName() const override;
+    bool CanPrint() const override;
+    bool ExecSetupDialog(QWidget* parent) override;
+    QMarginsF UnprintableInches() const override;
+    QSizeF PaperInches() const override;
+    int MaxCopies() const override;
+    int Copies() const override;
+    void SetCopies(int copies) override;
+    TPrintOrientation Orientation() const override;
+    void SetOrientation(TPrintOrientation orientation) override;
+    QPaintDevice* PaintDevice() override { return &printer_; }
+    bool BeginDoc(const QString& title) override;
+    bool NewPage() override;
+    bool EndDoc() override { return true; }
+    void AbortDoc() override;
+
+    // Copies a driver that makes its own copies is asked for at most.
+    static constexpr int DriverCopyLimit = 9999;
+
+    // The underlying printer, for callers that choose a file output directly.
+    QPrinter& Printer() { return printer_; }
+
+private:
+    QPrinter printer_{QPrinter::HighResolution};
+};
