@@ -61,10 +61,9 @@ bool TReportPrinter::Execute()
     if (!device_->BeginDoc(title_))
         return false;
     QPainter painter;
-    if (!painter.begin(device_->PaintDevice())) {
-        device_->AbortDoc();
+    // Nothing was started when the device cannot be opened: nothing to cancel.
+    if (!painter.begin(device_->PaintDevice()))
         return false;
-    }
     painter_ = &painter;
     pageNumber_ = 1;
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -277,14 +276,23 @@ QString TReportPrinter::FitText(const QString& text, double widthInches) const
 
 QString TReportPrinter::FitTextDots(const QString& text, double widthDots) const
 {
-    QString fitted = text;
-    while (!fitted.isEmpty() && TextWidthDots(fitted) > widthDots) {
-        // Never split a surrogate pair.
-        const bool pair = fitted.size() >= 2 && fitted.back().isLowSurrogate()
-            && fitted.at(fitted.size() - 2).isHighSurrogate();
-        fitted.chop(pair ? 2 : 1);
+    if (TextWidthDots(text) <= widthDots)
+        return text;
+    // Cutting one character at a time from the end stops at the longest
+    // prefix that fits; prefixes only grow wider, so search for it.
+    qsizetype fits = 0;
+    qsizetype tooWide = text.size();
+    while (tooWide - fits > 1) {
+        const qsizetype middle = (fits + tooWide) / 2;
+        if (TextWidthDots(text.left(middle)) <= widthDots)
+            fits = middle;
+        else
+            tooWide = middle;
     }
-    return fitted;
+    // Never split a surrogate pair.
+    if (fits > 0 && text.at(fits - 1).isHighSurrogate())
+        --fits;
+    return text.left(fits);
 }
 
 void TReportPrinter::drawTextAt(double xDots, double baselineDots, const QString& text)

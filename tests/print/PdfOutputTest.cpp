@@ -183,3 +183,41 @@ TEST(PdfOutput, RecordedDrawingFillsItsRectangleAndKeepsItsText)
     EXPECT_GT(inside.box.top(), 2.0);
     EXPECT_LT(inside.box.bottom(), 3.0);
 }
+
+TEST(PdfOutput, LandscapeSheetsAndNewPagesReachTheFile)
+{
+    if (!pdfprobe::Available())
+        GTEST_SKIP() << "poppler-utils (pdftotext, pdftoppm) not installed";
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("landscape.pdf"));
+    TReportPrinter report(std::make_unique<TPdfDevice>(pdf, QPageSize(QPageSize::A4), 300));
+    report.SetShowStatus(false);
+    report.SetOrientation(poLandscape);
+    report.OnPrint = [](TReportPrinter& r) {
+        r.SetFont(QStringLiteral("Arial"), 20);
+        r.TextOut(10.5, 7.5, QStringLiteral("First"));
+        r.NewPage();
+        r.TextOut(10.5, 7.5, QStringLiteral("Second"));
+    };
+    ASSERT_TRUE(report.Execute());
+    EXPECT_EQ(pdfprobe::PageCount(pdf), 2);
+    // A4 across: 11.69 x 8.27 inches; the words sit near the far corner.
+    const pdfprobe::Word second = pdfprobe::Find(pdfprobe::Words(pdf, 2), QStringLiteral("Second"));
+    EXPECT_NEAR(second.box.left(), 10.5, Tolerance);
+    EXPECT_NEAR(second.box.top(), 7.5, Tolerance);
+    const QImage first = pdfprobe::Render(pdf, 1, 50);
+    EXPECT_EQ(first.width(), 585);
+    EXPECT_NEAR(first.height(), 413, 1);
+}
+
+TEST(PdfOutput, AFileThatCannotBeWrittenFailsTheJob)
+{
+    QTemporaryDir dir;
+    TReportPrinter report(std::make_unique<TPdfDevice>(dir.filePath(QStringLiteral("missing/folder/x.pdf"))));
+    report.SetShowStatus(false);
+    bool printed = false;
+    report.OnPrint = [&](TReportPrinter&) { printed = true; };
+    EXPECT_FALSE(report.Execute());
+    EXPECT_FALSE(printed);
+    EXPECT_FALSE(report.Printing());
+}

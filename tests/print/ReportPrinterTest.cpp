@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPainter>
 #include <QPicture>
+#include <QPrinterInfo>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -313,4 +314,20 @@ TEST(ReportPrinter, RasterisedSheetsShowWhatWasDrawn)
     EXPECT_EQ(first.pixelColor(175, 175), QColor(Qt::white));
     EXPECT_EQ(second.pixelColor(175, 175), QColor(Qt::blue));
     EXPECT_EQ(second.pixelColor(75, 75), QColor(Qt::white));
+}
+
+TEST(ReportPrinter, TheSystemPrinterWithoutQueuesRefusesToPrint)
+{
+    if (!QPrinterInfo::availablePrinterNames().isEmpty())
+        GTEST_SKIP() << "this machine has printer queues";
+    vellumy::test::MessageBoxScript boxes;
+    TReportPrinter report; // the system printer
+    report.SetShowStatus(false);
+    EXPECT_TRUE(report.Printers().isEmpty());
+    EXPECT_FALSE(report.Device().CanPrint());
+    bool printed = false;
+    report.OnPrint = [&](TReportPrinter&) { printed = true; };
+    EXPECT_FALSE(report.Execute());
+    EXPECT_FALSE(printed);
+    EXPECT_EQ(boxes.lastText(), QStringLiteral("No printers are defined, aborting print job."));
 }
