@@ -2,24 +2,28 @@
 
 #include <QHash>
 
-QList<const TPropertyInfo*> TClassInfo::AllProperties() const
+const QList<const TPropertyInfo*>& TClassInfo::AllProperties() const
 {
-    QList<const TPropertyInfo*> result;
-    if (parent)
-        result = parent->AllProperties();
-    for (const TPropertyInfo& property : ownProperties)
-        result.append(&property);
-    return result;
+    if (!cache_.built) {
+        QList<const TPropertyInfo*> all;
+        if (parent)
+            all = parent->AllProperties();
+        for (const TPropertyInfo& property : ownProperties)
+            all.append(&property);
+        cache_.all = all;
+        cache_.built = true;
+    }
+    return cache_.all;
 }
 
-const TPropertyInfo* TClassInfo::FindProperty(const QByteArray& name) const
+const TPropertyInfo* TClassInfo::FindProperty(QByteArrayView name) const
 {
-    const QList<const TPropertyInfo*> all = AllProperties();
+    const QList<const TPropertyInfo*>& all = AllProperties();
     for (const TPropertyInfo* property : all)
         if (property->name == name)
             return property;
     for (const TPropertyInfo* property : all)
-        if (qstricmp(property->name.constData(), name.constData()) == 0)
+        if (name.compare(property->name, Qt::CaseInsensitive) == 0)
             return property;
     return nullptr;
 }

@@ -15,6 +15,7 @@
 //       return info;
 //   }
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 #include <functional>
@@ -87,11 +88,28 @@ public:
     QList<TPropertyInfo> ownProperties;      // declared by this class, in order
     Factory create;                          // set for classes the stream can create
 
-    // All published properties: oldest ancestor's first.
-    QList<const TPropertyInfo*> AllProperties() const;
+    // All published properties: oldest ancestor's first. Collected once, on
+    // first use: describe a class completely before its table is used.
+    const QList<const TPropertyInfo*>& AllProperties() const;
     // Exact name first, then without regard to case; null when none.
-    const TPropertyInfo* FindProperty(const QByteArray& name) const;
+    const TPropertyInfo* FindProperty(QByteArrayView name) const;
     bool InheritsFrom(const TClassInfo& other) const;
+
+private:
+    // A copy starts without the collected list: it would point into the original.
+    struct PropertyCache {
+        PropertyCache() = default;
+        PropertyCache(const PropertyCache&) {}
+        PropertyCache& operator=(const PropertyCache&)
+        {
+            built = false;
+            all.clear();
+            return *this;
+        }
+        bool built = false;
+        QList<const TPropertyInfo*> all;
+    };
+    mutable PropertyCache cache_;
 };
 
 // The class registry: reading a record creates the class its name gives.

@@ -62,7 +62,10 @@ void TComponent::insertComponent(TComponent* component)
 
 void TComponent::removeComponent(TComponent* component)
 {
-    components_.removeOne(component);
+    // Owned components are mostly freed last first: search from the end.
+    const qsizetype at = components_.lastIndexOf(component);
+    if (at >= 0)
+        components_.removeAt(at);
     component->owner_ = nullptr;
 }
 

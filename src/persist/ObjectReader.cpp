@@ -30,6 +30,27 @@ bool sameName(const QByteArray& a, const QByteArray& b)
     return a.size() == b.size() && qstrnicmp(a.constData(), b.constData(), a.size()) == 0;
 }
 
+// Component names compare without regard to case. Owners may hold thousands
+// of components, so plain ASCII is compared here and only the rest goes to
+// the full Unicode comparison.
+bool sameComponentName(QStringView a, QStringView b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        const char16_t x = a[i].unicode();
+        const char16_t y = b[i].unicode();
+        if (x == y)
+            continue;
+        if (x >= 0x80 || y >= 0x80)
+            return a.compare(b, Qt::CaseInsensitive) == 0;
+        const auto lower = [](char16_t c) { return c >= 'A' && c <= 'Z' ? char16_t(c + 32) : c; };
+        if (lower(x) != lower(y))
+            return false;
+    }
+    return true;
+}
+
 // Index of a name in a table: exact first, then without regard to case.
 int indexOfName(const TEnumNames& names, const QByteArray& name)
 {
@@ -414,7 +435,7 @@ QString TObjectReader::chooseName(TComponent& component, const QString& storedNa
         return storedName;
     const auto taken = [&](const QString& name) {
         for (const TComponent* other : owner->Components())
-            if (other != &component && other->Name().compare(name, Qt::CaseInsensitive) == 0)
+            if (other != &component && sameComponentName(other->Name(), name))
                 return true;
         return false;
     };
@@ -569,7 +590,7 @@ void TObjectReader::readProperty(TPersistent& instance, RecordContext& context)
         TPersistent* target = &instance;
         qsizetype from = 0;
         for (qsizetype dot = path.indexOf('.'); dot >= 0; dot = path.indexOf('.', from)) {
-            const TPropertyInfo* step = target->ClassInfo().FindProperty(path.mid(from, dot - from));
+            const TPropertyInfo* step = target->ClassInfo().FindProperty(QByteArrayView(path).sliced(from, dot - from));
             if (!step)
                 fail(EFilerError::PropertyDoesNotExist);
             if (step->kind != TPropertyKind::Object || !step->getObject)
@@ -579,7 +600,7 @@ void TObjectReader::readProperty(TPersistent& instance, RecordContext& context)
                 fail(EFilerError::InvalidPropertyPath);
             from = dot + 1;
         }
-        const QByteArray name = path.mid(from);
+        const QByteArrayView name = QByteArrayView(path).sliced(from);
         if (const TPropertyInfo* property = target->ClassInfo().FindProperty(name)) {
             readPropertyValue(*target, *property, context);
             return;
@@ -593,7 +614,7 @@ void TObjectReader::readProperty(TPersistent& instance, RecordContext& context)
             }
         if (!entry)
             for (const TCustomData& candidate : entries)
-                if (sameName(candidate.name, name)) {
+                if (name.compare(candidate.name, Qt::CaseInsensitive) == 0) {
                     entry = &candidate;
                     break;
                 }
