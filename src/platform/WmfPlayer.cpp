@@ -62,7 +62,6 @@ void TWmfPlayer::Play()
             baseClip_ = painter_->clipPath();
         painter_->setRenderHint(QPainter::Antialiasing, true);
         painter_->setRenderHint(QPainter::TextAntialiasing, true);
-        painter_->setBackgroundMode(Qt::OpaqueMode);
     }
     for (int i = 0; i < picture_.RecordCount(); ++i)
         playRecord(picture_.Record(i));
@@ -331,19 +330,15 @@ QBrush TWmfPlayer::deviceBrush(const TWmfBrush& brush) const
 // Sets the composition for the current ROP2; false when nothing is to be drawn.
 // Operations the device cannot combine with its pixels are drawn as copies;
 // those that need no destination (black, white, inverted pen) come out exact.
-bool TWmfPlayer::prepareRop(std::optional<QColor>& forcedColor)
+bool TWmfPlayer::prepareRop(RopColour& colour)
 {
-    forcedColor.reset();
+    colour = RopColour::AsIs;
     QPainter::CompositionMode mode = QPainter::CompositionMode_SourceOver;
     switch (dc_.rop2) {
     case R2_NOP: return false;
-    case R2_BLACK: forcedColor = QColor(Qt::black); break;
-    case R2_WHITE: forcedColor = QColor(Qt::white); break;
-    case R2_NOTCOPYPEN: {
-        const QRgb c = dc_.pen.color.rgb();
-        forcedColor = QColor(255 - qRed(c), 255 - qGreen(c), 255 - qBlue(c));
-        break;
-    }
+    case R2_BLACK: colour = RopColour::Black; break;
+    case R2_WHITE: colour = RopColour::White; break;
+    case R2_NOTCOPYPEN: colour = RopColour::Inverted; break;
     case R2_NOTMERGEPEN: mode = QPainter::RasterOp_NotSourceAndNotDestination; break;
     case R2_MASKNOTPEN: mode = QPainter::RasterOp_NotSourceAndDestination; break;
     case R2_MASKPENNOT: mode = QPainter::RasterOp_SourceAndNotDestination; break;
@@ -386,20 +381,40 @@ void TWmfPlayer::drawShape(QPainterPath path, bool fill, bool stroke)
         addBounds(path.boundingRect().adjusted(-grow, -grow, grow, grow));
         return;
     }
-    std::optional<QColor> forced;
-    if (!prepareRop(forced))
+    RopColour colour = RopColour::AsIs;
+    if (!prepareRop(colour))
         return;
-    if (forced) {
+    if (colour != RopColour::AsIs) {
+        auto recolour = [colour](QColor c) {
+            if (colour == RopColour::Black)
+                return QColor(Qt::black);
+            if (colour == RopColour::White)
+                return QColor(Qt::white);
+            return QColor(255 - c.red(), 255 - c.green(), 255 - c.blue());
+        };
         if (pen.style() != Qt::NoPen)
-            pen.setColor(*forced);
+            pen.setColor(recolour(pen.color()));
         if (brush.style() != Qt::NoBrush)
-            brush = QBrush(*forced);
+            brush = QBrush(recolour(brush.color())); // patterns come out solid
     }
+    // The background colour shows only between hatch lines and dashes; Qt
+    // would also lay it under pattern brushes, so fill and outline are drawn
+    // apart, each with its own background mode.
+    const bool opaque = dc_.bkMode == OPAQUE;
     painter_->setBackground(dc_.bkColor);
-    painter_->setBackgroundMode(dc_.bkMode == OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode);
-    painter_->setPen(pen);
-    painter_->setBrush(brush);
-    painter_->drawPath(path);
+    if (brush.style() != Qt::NoBrush) {
+        const bool hatched = brush.style() != Qt::SolidPattern && brush.style() != Qt::TexturePattern;
+        painter_->setBackgroundMode(opaque && hatched ? Qt::OpaqueMode : Qt::TransparentMode);
+        painter_->setPen(Qt::NoPen);
+        painter_->setBrush(brush);
+        painter_->drawPath(path);
+    }
+    if (pen.style() != Qt::NoPen) {
+        painter_->setBackgroundMode(opaque ? Qt::OpaqueMode : Qt::TransparentMode);
+        painter_->setPen(pen);
+        painter_->setBrush(Qt::NoBrush);
+        painter_->drawPath(path);
+    }
 }
 
 void TWmfPlayer::fillWithBrush(const QPainterPath& path, const TWmfBrush& brush)

@@ -68,7 +68,8 @@ private:
     QPen devicePen() const;
     QBrush deviceBrush(const TWmfBrush& brush) const;
     double penDeviceWidth() const;
-    bool prepareRop(std::optional<QColor>& forcedColor);
+    enum class RopColour { AsIs, Black, White, Inverted };
+    bool prepareRop(RopColour& colour);
     void drawShape(QPainterPath path, bool fill, bool stroke = true);
     void fillWithBrush(const QPainterPath& path, const TWmfBrush& brush);
     QRectF insideFrame(QRectF rect) const;

@@ -212,7 +212,8 @@ void TWmfPlayer::patternBlit(double x, double y, double w, double h, quint32 rop
     painter_->save();
     painter_->setCompositionMode(mode);
     painter_->setBackground(dc_.bkColor);
-    painter_->setBackgroundMode(dc_.bkMode == OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode);
+    const bool hatched = brush.style() != Qt::SolidPattern && brush.style() != Qt::TexturePattern;
+    painter_->setBackgroundMode(dc_.bkMode == OPAQUE && hatched ? Qt::OpaqueMode : Qt::TransparentMode);
     painter_->fillRect(dest, brush);
     painter_->restore();
 }
