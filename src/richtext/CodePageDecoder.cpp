@@ -1,17 +1,9 @@
 #include "richtext/CodePageDecoder.h"
 
+#include "platform/AnsiCodePage.h"
 #include "richtext/SymbolCharset.h"
 
 namespace {
-// 0x80..0x9F of Windows-1252; the five undefined bytes stay C1 controls so
-// that no byte is lost.
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
 const char* icuName(int codePage)
 {
     switch (codePage) {
@@ -39,24 +31,17 @@ const char* icuName(int codePage)
 
 char16_t TCodePageDecoder::FromCp1252(unsigned char byte)
 {
-    if (byte >= 0x80 && byte < 0xA0)
-        return kCp1252High[byte - 0x80];
-    return char16_t(byte);
+    const char b = char(byte);
+    return FromAnsi(QByteArrayView(&b, 1)).at(0).unicode();
 }
 
 bool TCodePageDecoder::ToCp1252(char16_t c, unsigned char& byte)
 {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-        byte = static_cast<unsigned char>(c);
-        return true;
-    }
-    for (int i = 0; i < 32; ++i) {
-        if (kCp1252High[i] == c) {
-            byte = static_cast<unsigned char>(0x80 + i);
-            return true;
-        }
-    }
-    return false;
+    const char b = ToAnsiChar(c);
+    if (b == '?' && c != u'?')
+        return false;
+    byte = static_cast<unsigned char>(b);
+    return true;
 }
 
 int TCodePageDecoder::CodePageOfCharset(int charset)
@@ -112,8 +97,5 @@ QString TCodePageDecoder::Decode(QByteArrayView bytes, int codePage)
         if (QStringDecoder* decoder = decoderFor(codePage))
             return decoder->decode(bytes);
     }
-    text.reserve(bytes.size());
-    for (char b : bytes)
-        text.append(QChar(FromCp1252(static_cast<unsigned char>(b))));
-    return text;
+    return FromAnsi(bytes);
 }

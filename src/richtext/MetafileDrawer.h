@@ -5,10 +5,10 @@
 
 class QPainter;
 
-// How rich text draws the Windows metafiles embedded in it. The metafile
-// player installs a drawer at start-up; until one is installed (or when it
-// declines a picture) a metafile keeps its place and size and is drawn as a
-// faint frame on screen only.
+// How rich text draws the Windows metafiles embedded in it: by default
+// through the platform's metafile player; another drawer may be installed
+// (an empty one restores the player). A metafile the drawer declines keeps
+// its place and size and is drawn as a faint frame on screen only.
 //
 // `metafile` holds the bytes as RTF embeds them: a standard metafile header
 // and its records, without the placeable header of .wmf files. `extent` is

@@ -5,13 +5,25 @@
 #include <QPainter>
 #include <QTextDocument>
 
+#include "platform/WmfPicture.h"
 #include "richtext/MetafileDrawer.h"
 #include "richtext/RichPicture.h"
 
 namespace {
+// Metafiles are played by the platform's metafile player unless a drawer
+// of the program's choosing is installed.
+bool playMetafile(QPainter& painter, const QRectF& target, const TMetafilePicture& picture)
+{
+    TWmfPicture metafile;
+    if (!metafile.LoadFromBytes(picture.metafile))
+        return false;
+    metafile.Draw(painter, target);
+    return true;
+}
+
 TMetafileDrawer& drawer()
 {
-    static TMetafileDrawer instance;
+    static TMetafileDrawer instance = playMetafile;
     return instance;
 }
 
@@ -26,7 +38,7 @@ bool isPrintingDevice(const QPainter* painter)
 
 void SetRichTextMetafileDrawer(TMetafileDrawer metafileDrawer)
 {
-    drawer() = std::move(metafileDrawer);
+    drawer() = metafileDrawer ? std::move(metafileDrawer) : TMetafileDrawer(playMetafile);
 }
 
 const TMetafileDrawer& RichTextMetafileDrawer()

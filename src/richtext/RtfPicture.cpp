@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/DibImage.h"
+
 namespace {
 int hexValue(char c)
 {
@@ -24,15 +26,6 @@ bool sizeAllowed(qint64 width, qint64 height)
         && height <= TRichPicture::MaxPixelSide && width * height <= TRichPicture::MaxPixels;
 }
 
-quint32 readU32(const QByteArray& bytes, qsizetype at)
-{
-    return qFromLittleEndian<quint32>(bytes.constData() + at);
-}
-
-quint16 readU16(const QByteArray& bytes, qsizetype at)
-{
-    return qFromLittleEndian<quint16>(bytes.constData() + at);
-}
 } // namespace
 
 void TRtfPicture::AppendHex(const char* text, qsizetype length)
@@ -66,40 +59,10 @@ QImage TRtfPicture::decodeCompressed(const QByteArray& bytes, const char* format
 QImage TRtfPicture::decodeDib(const QByteArray& dib)
 {
     // A packed DIB: BITMAPINFOHEADER (or a later one), colour table, bits.
-    // Qt reads it once it has the 14-byte file header in front.
-    if (dib.size() < 40)
+    const TDibImage decoded = TDibImage::FromDib(dib);
+    if (decoded.IsNull() || !sizeAllowed(decoded.image.width(), decoded.image.height()))
         return QImage();
-    const quint32 headerSize = readU32(dib, 0);
-    if (headerSize < 40 || headerSize > quint32(dib.size()))
-        return QImage();
-    const qint32 width = qint32(readU32(dib, 4));
-    const qint32 height = qint32(readU32(dib, 8));
-    const quint16 bitCount = readU16(dib, 14);
-    const quint32 compression = readU32(dib, 16);
-    quint32 colorsUsed = readU32(dib, 32);
-    if (!sizeAllowed(width, std::llabs(qint64(height))))
-        return QImage();
-    if (bitCount <= 8 && colorsUsed == 0)
-        colorsUsed = 1u << bitCount;
-    if (colorsUsed > 256 && bitCount <= 8)
-        return QImage();
-    qint64 bitsOffset = 14 + qint64(headerSize) + qint64(bitCount <= 8 ? colorsUsed : 0) * 4;
-    if (headerSize == 40 && (compression == 3 || compression == 6))
-        bitsOffset += compression == 3 ? 12 : 16;   // bit field masks follow the header
-    if (bitsOffset - 14 > dib.size())
-        return QImage();
-
-    QByteArray file;
-    file.reserve(14 + dib.size());
-    file.append("BM", 2);
-    char field[4];
-    qToLittleEndian<quint32>(quint32(14 + dib.size()), field);
-    file.append(field, 4);
-    file.append(4, '\0');
-    qToLittleEndian<quint32>(quint32(bitsOffset), field);
-    file.append(field, 4);
-    file.append(dib);
-    return decodeCompressed(file, "BMP");
+    return decoded.image;
 }
 
 QImage TRtfPicture::decodeDeviceBitmap() const

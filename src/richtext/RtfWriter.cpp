@@ -197,8 +197,10 @@ void TRtfWriter::appendText(QByteArray& out, QStringView text)
             out.append(digits[byte >> 4]);
             out.append(digits[byte & 15]);
         } else {
+            // The fallback as \'3f rather than a literal '?': some readers
+            // take a '?' right after the number as the word's delimiter.
             appendNumber(out, "\\u", c > 0x7FFF ? int(c) - 0x10000 : int(c));
-            out.append('?');
+            out.append("\\'3f");
         }
     }
 }

@@ -15,7 +15,7 @@ class TRichPicture;
 // programs read: a font and a colour table, per paragraph its alignment,
 // indents and spacing, per run of text its font, size, bold, italic,
 // underline, strikeout, super/subscript and colours; text outside
-// Windows-1252 as \uN with a '?' fallback; pictures as \pict groups (PNG and
+// Windows-1252 as \uN with a \'3f fallback; pictures as \pict groups (PNG and
 // JPEG as they were read, metafiles as their bytes, other images as PNG).
 //
 // Every paragraph, the last one included, ends with \par, and every run is a

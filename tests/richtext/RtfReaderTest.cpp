@@ -10,12 +10,14 @@
 
 #include "RichTextTestSupport.h"
 #include "TestSupport.h"
+#include "platform/WmfWriter.h"
 #include "richtext/MetafileDrawer.h"
 #include "richtext/RichPicture.h"
 #include "richtext/RichTextPainter.h"
 #include "richtext/RtfReader.h"
 
 using namespace richtext_test;
+using vellumy::test::SaveForInspection;
 
 namespace {
 std::unique_ptr<QTextDocument> read(const QByteArray& rtf)
@@ -224,6 +226,24 @@ TEST(RtfReader, PicturesOfEveryKindAreSizedAndShown)
     ASSERT_EQ(drawn.size(), 1);
     EXPECT_EQ(drawn[0].size(), QSizeF(96, 48));
     EXPECT_EQ(vellumy::test::CountPixels(canvas, drawn[0].toRect(), Qt::green), 96 * 48);
+
+    // By default the platform's metafile player draws it: a blue box filling
+    // its whole window lands on the picture's place.
+    TWmfWriter writer;
+    writer.SetMapMode(8);
+    writer.SetWindowOrg(0, 0);
+    writer.SetWindowExt(100, 50);
+    writer.SelectObject(writer.CreatePen(5, 0, Qt::black));   // no outline
+    writer.SelectObject(writer.CreateBrush(0, Qt::blue));
+    writer.Rectangle(0, 0, 100, 50);
+    const auto played = read("{\\rtf1 {\\pict\\wmetafile8\\picw2540\\pich1270 " + hex(writer.Bytes()) + "}}");
+    canvas.fill(Qt::white);
+    painter.begin(&canvas);
+    TRichTextPainter::Paint(*played, painter, canvas.rect(), TRichTextLayout());
+    painter.end();
+    SaveForInspection(canvas, QStringLiteral("rtf-metafile.png"));
+    EXPECT_GT(vellumy::test::CountPixels(canvas, QRect(0, 0, 96, 48), Qt::blue), 90 * 44);
+    EXPECT_EQ(vellumy::test::CountPixels(canvas, QRect(0, 50, 400, 150), Qt::blue), 0);
 }
 
 TEST(RtfReader, MalformedInputKeepsWhatCanBeReadWithinBounds)
