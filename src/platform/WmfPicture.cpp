@@ -41,7 +41,6 @@ bool isSetupRecord(quint16 function)
 
 bool TWmfPicture::fail(const QString& why)
 {
-    Clear();
     error_ = why;
     return false;
 }
@@ -72,7 +71,7 @@ bool TWmfPicture::LoadFromFile(const QString& path)
 
 bool TWmfPicture::LoadFromBytes(const QByteArray& bytes)
 {
-    Clear();
+    error_.clear();
     const auto* d = reinterpret_cast<const uchar*>(bytes.constData());
     const qsizetype size = bytes.size();
     qsizetype pos = 0;
@@ -125,6 +124,7 @@ bool TWmfPicture::LoadFromBytes(const QByteArray& bytes)
         pos += qsizetype(recordWords) * 2;
     }
 
+    Clear();
     data_ = bytes;
     records_ = std::move(records);
     bbox_ = bbox;

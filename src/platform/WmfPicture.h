@@ -2,7 +2,7 @@
 // A Windows metafile held in memory: the bytes, the validated record list and
 // the frame that playback stretches onto a target rectangle. Loading checks
 // the header and every record's size against the data; a damaged file fails
-// to load and leaves the picture empty.
+// to load and leaves the picture as it was.
 #include <QByteArray>
 #include <QRect>
 #include <QRectF>
@@ -28,6 +28,8 @@ class TWmfPicture {
 public:
     TWmfPicture() = default;
 
+    // False, with ErrorString() saying why, when the file cannot be read or
+    // is not a sound metafile; the picture keeps what it held before.
     bool LoadFromFile(const QString& path);
     bool LoadFromBytes(const QByteArray& bytes);
     bool SaveToFile(const QString& path) const;

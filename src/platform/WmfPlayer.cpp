@@ -106,6 +106,9 @@ void TWmfPlayer::updateMapping()
     const double bx = target_.left() + (dc_.viewportOrg.x() - sx * dc_.windowOrg.x() - frame_.deviceRect.left()) * stretchX_;
     const double by = target_.top() + (dc_.viewportOrg.y() - sy * dc_.windowOrg.y() - frame_.deviceRect.top()) * stretchY_;
     toDevice_ = QTransform(ax, 0, 0, ay, bx, by);
+    // Extents scaled past what a double holds leave nothing sensible to draw.
+    mappingUsable_ = std::isfinite(ax) && std::isfinite(ay) && std::isfinite(bx) && std::isfinite(by) && ax != 0 &&
+                     ay != 0;
 }
 
 QRectF TWmfPlayer::mapRect(double left, double top, double right, double bottom) const
@@ -124,7 +127,8 @@ void TWmfPlayer::setMapMode(int mode)
 void TWmfPlayer::setExtent(QPointF& extent, double x, double y)
 {
     // Extents only count in the scalable modes; zero is refused as GDI does.
-    if ((dc_.mapMode != MM_ISOTROPIC && dc_.mapMode != MM_ANISOTROPIC) || x == 0 || y == 0)
+    if ((dc_.mapMode != MM_ISOTROPIC && dc_.mapMode != MM_ANISOTROPIC) || x == 0 || y == 0 || !std::isfinite(x) ||
+        !std::isfinite(y))
         return;
     extent = QPointF(x, y);
     updateMapping();
@@ -427,8 +431,24 @@ void TWmfPlayer::fillWithBrush(const QPainterPath& path, const TWmfBrush& brush)
 
 // ---- record dispatch ---------------------------------------------------------
 
+bool TWmfPlayer::draws(quint16 function)
+{
+    switch (function) {
+    case META_LINETO: case META_POLYLINE: case META_POLYGON: case META_POLYPOLYGON: case META_RECTANGLE:
+    case META_ELLIPSE: case META_ROUNDRECT: case META_ARC: case META_PIE: case META_CHORD: case META_SETPIXEL:
+    case META_TEXTOUT: case META_EXTTEXTOUT: case META_BITBLT: case META_STRETCHBLT: case META_DIBBITBLT:
+    case META_DIBSTRETCHBLT: case META_STRETCHDIB: case META_SETDIBTODEV: case META_PATBLT: case META_FILLREGION:
+    case META_FRAMEREGION: case META_INVERTREGION: case META_PAINTREGION:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void TWmfPlayer::playRecord(const TWmfRecord& r)
 {
+    if (!mappingUsable_ && draws(r.function()))
+        return;
     switch (r.function()) {
     // Mapping.
     case META_SETMAPMODE:

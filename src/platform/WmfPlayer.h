@@ -41,6 +41,7 @@ public:
 
 private:
     void playRecord(const TWmfRecord& r);
+    static bool draws(quint16 function);
 
     // Mapping.
     void updateMapping();
@@ -102,6 +103,7 @@ private:
 
     TWmfDC dc_;
     QTransform toDevice_;
+    bool mappingUsable_ = true;
     std::vector<TWmfDC> saved_;
     int unsavedDepth_ = 0; // SaveDC calls refused past MaxSavedStates
     std::vector<TWmfObject> objects_;

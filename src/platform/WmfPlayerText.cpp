@@ -124,7 +124,8 @@ void TWmfPlayer::drawText(const QPointF& logicalRef, const QByteArray& bytes, co
                 em *= 100.0 / (probe.ascent() + probe.descent());
         }
     }
-    if (!(em > 0.01))
+    // Sizes below a hundredth of a unit or beyond any page are not drawn.
+    if (!(em > 0.01) || !(em < 1e6))
         return;
     const int pixels = std::clamp(int(std::lround(em)), MinFontPixels, MaxFontPixels);
     const double scale = em / pixels;

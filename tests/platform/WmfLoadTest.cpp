@@ -73,6 +73,7 @@ TEST(WmfLoad, HeadersAndTheRecordChain)
     EXPECT_TRUE(picture.LoadFromBytes(withoutEnd));
     EXPECT_TRUE(picture.LoadFromBytes(withoutEnd + QByteArray(4, '\0')));
     EXPECT_FALSE(picture.LoadFromBytes(withoutEnd + QByteArray("\x05\x00\x00", 3)));
+    EXPECT_EQ(picture.Data(), withoutEnd + QByteArray(4, '\0')); // a failed load keeps the picture it had
     QByteArray shortRecord = withRecord(META_SAVEDC, {});
     qToLittleEndian<quint32>(2, shortRecord.data() + 22 + 18);
     EXPECT_FALSE(picture.LoadFromBytes(shortRecord));
