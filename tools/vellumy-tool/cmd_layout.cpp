@@ -5,12 +5,8 @@
 #include <optional>
 
 #include "ToolCommand.h"
-#include "page/CalendarTypes.h"
-#include "page/GridLayout.h"
-#include "page/PageLayout.h"
-#include "persist/Font.h"
-#include "platform/RegionalSettings.h"
-#include "platform/Rounding.h"
+#include "page/CalendarPanel32.h"
+#include "platform/ScreenMetrics.h"
 
 namespace {
 
@@ -108,46 +104,36 @@ QString cellJson(int index, const DayCellInfo& cell)
         .arg(index).arg(rect(cell.CellRect)).arg(cell.DayNumber).arg(rect(cell.TextRect));
 }
 
-CalDrawParams mainDrawParams(const Options& o, const PageLayoutResults& page)
+// The page as the options describe it. Settings go in before the layout so
+// that a mini-only layout keeps the main rectangle of that very page.
+TCalendarPanel32* buildPage(const Options& o)
 {
-    CalDrawParams params;
-    params.MinTitleHeight = roundHalfEven(o.ppi * 1.5);
-    params.Month = o.month;
-    params.Year = o.year;
-    params.Day = o.day;
-    params.Rect = page.MainCalRect.value_or(PixelRect{});
-    params.NumberPosition = o.numberPosition;
-    params.StartOfWeek = o.startOfWeek;
-    const QString times = QStringLiteral("Times New Roman");
-    params.TitleFont = CalFontParams::FromFont(TFont(times, 26, TFont::fsBold), 1.0f);
-    params.HeadersFont = CalFontParams::FromFont(TFont(times, 16, TFont::fsBold), 1.0f);
-    params.CellFont = CalFontParams::FromFont(TFont(times, 16, TFont::fsBold), 1.0f);
-    for (int m = 1; m <= 12; ++m)
-        params.MonthNames[m - 1] = LongMonthName(m);
-    for (int d = 1; d <= 7; ++d)
-        params.DayNames[d - 1] = LongDayName(d);
-    params.PlannerStartTime = QTime(8, 0);
-    return params;
+    // Never destroyed: a page's destructor empties the program folder's object
+    // clipboard, which belongs to the running application.
+    auto* page = new TCalendarPanel32(nullptr);
+    page->SetPaperSizeA4(o.a4);
+    page->SetLeftMarginInch(o.margins[0]);
+    page->SetTopMarginInch(o.margins[1]);
+    page->SetRightMarginInch(o.margins[2]);
+    page->SetBottomMarginInch(o.margins[3]);
+    page->SetStartOfWeek(o.startOfWeek);
+    page->SetNumberPosition(o.numberPosition);
+    page->SetMainCalDay(o.day);
+    page->SetMainCalMonth(o.month);
+    page->SetMainCalYear(o.year);
+    page->SetCalendarLayout(TCalendarLayout(o.layout));
+    return page;
 }
 
-QString gridJson(const Options& o, const PageLayoutResults& page)
+QString gridJson(TCalendarPanel32& page)
 {
-    const auto layout = TCalendarLayout(o.layout);
+    const TCalendarLayout layout = page.CalendarLayout();
     if (IsMiniOnlyLayout(layout))
         return QStringLiteral("null");
-    CalDrawParams params = mainDrawParams(o, page);
-    int cellCount = DayCellCount;
-    if (layout == loWeek || layout == lo2Week) {
-        params.PlannerDayCount = PlannerRowCount(layout);
-        LayOutWeekPlanner(params, QString());
-        cellCount = params.PlannerDayCount + 1;
-    } else if (layout == loDay10 || layout == loDay15) {
-        params.PlannerHourCount = PlannerRowCount(layout);
-        LayOutDayPlanner(params, QString());
-        cellCount = params.PlannerHourCount + 1;
-    } else {
-        LayOutMonthGrid(params, QString());
-    }
+    // Drawing the page fills the cell records of its main grid or planner.
+    page.grab();
+    const CalDrawParams& params = page.MainDrawParams();
+    const int cellCount = IsPlannerLayout(layout) ? PlannerRowCount(layout) + 1 : DayCellCount;
     QStringList cells;
     for (int i = 1; i <= cellCount; ++i)
         cells.append(QStringLiteral("      ") + cellJson(i, params.Cell(i)));
@@ -165,17 +151,10 @@ int run(const QStringList& arguments)
         return ToolBadUsage;
     }
 
-    PageLayoutInput input;
-    input.PaperSizeA4 = o.a4;
-    input.CalendarLayout = TCalendarLayout(o.layout);
-    input.LeftMarginInch = o.margins[0];
-    input.TopMarginInch = o.margins[1];
-    input.RightMarginInch = o.margins[2];
-    input.BottomMarginInch = o.margins[3];
-    input.MainCalMonth = o.month;
-    input.MainCalYear = o.year;
-    input.PPI = o.ppi;
-    const PageLayoutResults page = UpdatePageLayout(input, PageLayoutResults{});
+    // The page measures in screen pixels; the tool's screen is the one asked for.
+    SetScreenPPIForTesting(o.ppi);
+    TCalendarPanel32& pageObject = *buildPage(o);
+    const PageLayoutResults& page = pageObject.LayoutResults();
 
     QStringList minis;
     if (page.ShowMiniCals) {
@@ -195,7 +174,7 @@ int run(const QStringList& arguments)
             .arg(boolean(page.ShowMainGrid), boolean(page.ShowMiniCals), boolean(page.PlannerMode))
             .arg(page.MainCalRect ? rect(*page.MainCalRect) : QStringLiteral("null"))
             .arg(minis.isEmpty() ? QString() : QStringLiteral("\n") + minis.join(QStringLiteral(",\n")) + QStringLiteral("\n  "))
-            .arg(gridJson(o, page));
+            .arg(gridJson(pageObject));
     std::fputs(json.toUtf8().constData(), stdout);
     return ToolOk;
 }

@@ -1,0 +1,301 @@
+#pragma once
+// TCalendarPanel32: the calendar page. A page-object container that also owns
+// everything that makes it a calendar: the date, one of 22 layouts, paper and
+// margins, the fonts, colours and border styles of title, weekday headers,
+// day cells and mini calendars, its own month and day names, and the results
+// of the layout pass that the drawing and the day cells work from.
+#include <QFont>
+#include <QTime>
+#include <array>
+#include <functional>
+
+#include "objects/GBasePanel.h"
+#include "page/CalDrawParams.h"
+#include "page/CalendarTypes.h"
+#include "page/PageLayout.h"
+#include "persist/Font.h"
+
+class TWPRtfStorage;
+
+// A day cell was clicked or activated: the font selected on the page's
+// canvas (CellFont at the zoomed size), the cell rectangle, the cell's text
+// storage slot (the handler may keep the storage it edits), the day number,
+// the cell index and the text rectangle.
+using TClickedInCellEvent =
+    std::function<void(QObject* sender, const QFont& canvasFont, PixelRect& cellRect,
+                       TWPRtfStorage*& storage, int dayNumber, int cellIndex, PixelRect& textRect)>;
+
+class TCalendarPanel32 : public TGBasePanel {
+    Q_OBJECT
+public:
+    explicit TCalendarPanel32(TComponent* owner, QWidget* parent = nullptr);
+    ~TCalendarPanel32() override;
+
+    // --- Published properties, in declaration order.
+    // Recomputed from the layout by every layout pass.
+    TCalendarOrientation CalendarOrientation() const { return orientation_; }
+    void SetCalendarOrientation(TCalendarOrientation orientation);
+    TCalendarLayout CalendarLayout() const { return layout_; }
+    void SetCalendarLayout(TCalendarLayout layout);
+    // Presets of the three main (mini) border styles, applied on change only.
+    TCalendarLineLayout CalendarLineLayout() const { return lineLayout_; }
+    void SetCalendarLineLayout(TCalendarLineLayout layout);
+    TMiniCalendarLineLayout MiniCalendarLineLayout() const { return miniLineLayout_; }
+    void SetMiniCalendarLineLayout(TMiniCalendarLineLayout layout);
+    TClickedInCellEvent ClickedInCellEvent;
+    TColor TitleBGColor() const { return titleBGColor_; }
+    void SetTitleBGColor(TColor color);
+    // The six fonts: setting one copies the given font's attributes (null is
+    // ignored); changing the page's font object directly repaints as well.
+    TFont& TitleFont() { return titleFont_; }
+    const TFont& TitleFont() const { return titleFont_; }
+    void SetTitleFont(const TFont* font);
+    TFont& HeadersFont() { return headersFont_; }
+    const TFont& HeadersFont() const { return headersFont_; }
+    void SetHeadersFont(const TFont* font);
+    TFont& CellFont() { return cellFont_; }
+    const TFont& CellFont() const { return cellFont_; }
+    void SetCellFont(const TFont* font);
+    float LeftMarginInch() const { return leftMargin_; }
+    void SetLeftMarginInch(float inches);
+    float TopMarginInch() const { return topMargin_; }
+    void SetTopMarginInch(float inches);
+    float RightMarginInch() const { return rightMargin_; }
+    void SetRightMarginInch(float inches);
+    float BottomMarginInch() const { return bottomMargin_; }
+    void SetBottomMarginInch(float inches);
+    TCalBorderStyle MiniCalBorder() const { return miniCalBorder_; }
+    void SetMiniCalBorder(TCalBorderStyle style);
+    TCalBorderStyle MiniHeadersBorder() const { return miniHeadersBorder_; }
+    void SetMiniHeadersBorder(TCalBorderStyle style);
+    TCalBorderStyle MiniCellBorder() const { return miniCellBorder_; }
+    void SetMiniCellBorder(TCalBorderStyle style);
+    bool MiniShowYear() const { return miniShowYear_; }
+    void SetMiniShowYear(bool show);
+    TColor MiniHeadersBGColor() const { return miniHeadersBGColor_; }
+    void SetMiniHeadersBGColor(TColor color);
+    TColor MiniCalBGColor() const { return miniCalBGColor_; }
+    void SetMiniCalBGColor(TColor color);
+    TFont& MiniTitleFont() { return miniTitleFont_; }
+    const TFont& MiniTitleFont() const { return miniTitleFont_; }
+    void SetMiniTitleFont(const TFont* font);
+    TFont& MiniHeadersFont() { return miniHeadersFont_; }
+    const TFont& MiniHeadersFont() const { return miniHeadersFont_; }
+    void SetMiniHeadersFont(const TFont* font);
+    TFont& MiniCellFont() { return miniCellFont_; }
+    const TFont& MiniCellFont() const { return miniCellFont_; }
+    void SetMiniCellFont(const TFont* font);
+    // The first day of week and day planners.
+    int MainCalDay() const { return mainCalDay_; }
+    void SetMainCalDay(int day);
+    // 1..12; other values are ignored.
+    int MainCalMonth() const { return mainCalMonth_; }
+    void SetMainCalMonth(int month);
+    int MainCalYear() const { return mainCalYear_; }
+    void SetMainCalYear(int year);
+    // 1: weeks start on Sunday; any other value: on Monday.
+    int StartOfWeek() const { return startOfWeek_; }
+    void SetStartOfWeek(int start);
+    TCalBorderStyle CalendarBorder() const { return calendarBorder_; }
+    void SetCalendarBorder(TCalBorderStyle style);
+    bool TitleShowYear() const { return titleShowYear_; }
+    void SetTitleShowYear(bool show);
+    TCalBorderStyle HeadersBorder() const { return headersBorder_; }
+    void SetHeadersBorder(TCalBorderStyle style);
+    TCalHeadersStyle HeadersStyle() const { return headersStyle_; }
+    void SetHeadersStyle(TCalHeadersStyle style);
+    TCalHeadersStyle MiniHeadersStyle() const { return miniHeadersStyle_; }
+    void SetMiniHeadersStyle(TCalHeadersStyle style);
+    TColor HeadersBGColor() const { return headersBGColor_; }
+    void SetHeadersBGColor(TColor color);
+    TCalendarNumberPosition NumberPosition() const { return numberPosition_; }
+    void SetNumberPosition(TCalendarNumberPosition position);
+    TCalBorderStyle CellBorder() const { return cellBorder_; }
+    void SetCellBorder(TCalBorderStyle style);
+    // Replaces the generated title of the main grid or planner when not empty.
+    QString UserTitle() const { return userTitle_; }
+    void SetUserTitle(const QString& title);
+    // OnDblClick and OnClick are the container's; a double click on the page
+    // raises nothing.
+    TGNotifyEvent OnClickedHeader;      // a click in the last drawing's TitleRect
+    TGNotifyEvent OnClickedDaysArea;    // a click in the last drawing's HeadersRect
+    // The active drawing tool; any tool clears Pointing and shows the drag
+    // cursor, psPointing restores both.
+    TLPanelState PanelState() const { return panelState_; }
+    void SetPanelState(TLPanelState state);
+    // Border picture name, without folder and extension.
+    QString WMFBorderFile() const { return wmfBorderFile_; }
+    void SetWMFBorderFile(const QString& name);
+
+    // --- Unpublished state.
+    // false: US Letter, 8.5 x 11 inches; true: A4, 8.27 x 11.69 inches.
+    bool PaperSizeA4() const { return paperSizeA4_; }
+    void SetPaperSizeA4(bool a4);
+    // The first hour row of the day planners (time part only).
+    QTime DayStartTime() const { return dayStartTime_; }
+    void SetDayStartTime(const QTime& time);
+    // The page's own names: month 1..12, day 1 (Sunday)..7. Out-of-range
+    // indices leave `name` as it was (Get) or are ignored (Set); Set does not
+    // repaint.
+    void GetMonthName(int index, QString& name) const;
+    void SetMonthName(int index, const QString& name);
+    void GetDayName(int index, QString& name) const;
+    void SetDayName(int index, const QString& name);
+    const MonthNameList& MonthNames() const { return monthNames_; }
+    const DayNameList& DayNames() const { return dayNames_; }
+
+    // --- Layout results (unzoomed screen pixels), changed only by UpdatePageLayout.
+    const PageLayoutResults& LayoutResults() const { return layoutResults_; }
+    int PageWidthPx() const { return layoutResults_.PageWidthPx; }
+    int PageHeightPx() const { return layoutResults_.PageHeightPx; }
+    PixelRect PageRect() const { return layoutResults_.PageRect; }
+    PixelRect MainCalRect() const { return layoutResults_.MainCalRect.value_or(PixelRect{}); }
+    // Index 1..MaxMiniCalendars; out of range gives an empty rectangle / month 0.
+    PixelRect MiniCalRect(int index) const;
+    MonthYear MiniCalMonth(int index) const;
+    int MiniCalCount() const { return layoutResults_.MiniCalCount; }
+    bool ShowMainGrid() const { return layoutResults_.ShowMainGrid; }
+    bool ShowMiniCals() const { return layoutResults_.ShowMiniCals; }
+    bool PlannerMode() const { return layoutResults_.PlannerMode; }
+
+    // --- Drawing records: filled before each drawing; the day cells of the
+    // last drawing live in MainDrawParams.
+    CalDrawParams& MainDrawParams() { return mainDrawParams_; }
+    const CalDrawParams& MainDrawParams() const { return mainDrawParams_; }
+    CalDrawParams& MiniDrawParams() { return miniDrawParams_; }
+    const CalDrawParams& MiniDrawParams() const { return miniDrawParams_; }
+    // Fill the records from the page's settings at the current zoom (the
+    // mini record for mini calendar `index`). The cell records are left to
+    // the drawing.
+    void FillMainDrawParams();
+    void FillMiniDrawParams(int index);
+
+    // --- Operations.
+    // Recomputes page size and rectangles; with resetMiniFonts also the mini
+    // font sizes of the layout. Resizes the page to the zoomed size and repaints.
+    void UpdatePageLayout(bool resetMiniFonts);
+    // Mini title font size s, mini headers and cell fonts Round(s x 0.8).
+    void SetMiniFontSizes(int size);
+    // The settings of a new calendar.
+    void ResetToDefaults();
+    // Copies the look and date of another page (not its cells or objects).
+    void AssignStyle(const TCalendarPanel32& source);
+    // True when everything AssignStyle copies is equal.
+    bool SameStyle(const TCalendarPanel32& other) const;
+    // Name, style and colour; the size is not compared.
+    static bool SameFont(const TFont& a, const TFont& b);
+    // 0: month grid (0..7), 1: minis only (8..17), 2: loWeek, 3: lo2Week,
+    // 4: loDay10, 5: loDay15.
+    int LayoutKind() const { return LayoutKindOf(layout_); }
+    // Visible and drawing day cells (not a mini-only layout).
+    bool UsesDayCells() const;
+    // At least one page object is SuperText (printing it takes longer).
+    bool HasSuperText() const;
+    // The first cell (1..42) whose cell rectangle of the last drawing contains
+    // the point; 0 when none.
+    int CellAtPoint(int x, int y) const;
+
+    // Loads the border picture file (empty path: clear it); false when the
+    // file cannot be loaded, which clears WMFBorderFile. The drawing part
+    // installs the metafile loader; unset, a name is accepted as it is.
+    std::function<bool(const QString& path)> BorderPictureLoader;
+    // The border picture file for a name in the current orientation.
+    QString BorderFilePath(const QString& name) const;
+
+    // The day cells' text storages (1..42) and the clearing template: owned by
+    // the page, created by the cell-text part.
+    TWPRtfStorage*& CellTextSlot(int index) { return cellTexts_[index - 1]; }
+    TWPRtfStorage* EmptyCellText() const { return emptyCellText_; }
+
+    // True while the page draws itself (a nested paint is ignored) and while a
+    // drawing tool's object is being created.
+    bool IsPainting() const { return painting_; }
+    bool IsCreatingObject() const { return creatingObject_; }
+
+    static const TClassInfo& StaticClassInfo();
+    const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+
+protected:
+    void Paint(QPainter& painter, const QRect& dirty) override;
+    void Click() override;
+    void DblClick() override;
+
+private:
+    void repaintPage() { update(); }
+    void loadRegionalNames();
+    void applyLineLayout(TCalendarLineLayout layout);
+    void applyMiniLineLayout(TMiniCalendarLineLayout layout);
+    void layOutDrawing();
+    // Published events keep the name of the handler they were given (the
+    // handlers themselves are the std::function members).
+    enum EventSlot {
+        evClickedInCell, evDblClick, evClick, evClickedHeader, evClickedDaysArea, evDragOver, evEndDrag,
+        evMouseDown, evMouseMove, evMouseUp, evKeyDown, evKeyPress, evKeyUp, EventSlotCount
+    };
+    template <int Slot>
+    QString eventName() const { return eventNames_[Slot]; }
+    template <int Slot>
+    void setEventName(const QString& name, TComponent*) { eventNames_[Slot] = name; }
+    TFont* titleFontObject() { return &titleFont_; }
+    TFont* headersFontObject() { return &headersFont_; }
+    TFont* cellFontObject() { return &cellFont_; }
+    TFont* miniTitleFontObject() { return &miniTitleFont_; }
+    TFont* miniHeadersFontObject() { return &miniHeadersFont_; }
+    TFont* miniCellFontObject() { return &miniCellFont_; }
+
+    // Destroyed in reverse order: the cell storages first, then the fonts,
+    // the cell painter and the border picture, then the container.
+    QString borderPictureFile_;       // the loaded border picture's file
+    QWidget* cellPainter_ = nullptr;  // the hidden rich-text control of the cell-text part
+
+    TCalendarOrientation orientation_ = coPortrait;
+    TCalendarLayout layout_ = loFullCalendar;
+    TCalendarLineLayout lineLayout_ = llFull;
+    TMiniCalendarLineLayout miniLineLayout_ = mllFull;
+    TColor titleBGColor_ = TColors::clWhite;
+    float leftMargin_ = 0.25f;
+    float topMargin_ = 0.25f;
+    float rightMargin_ = 0.25f;
+    float bottomMargin_ = 0.25f;
+    TCalBorderStyle miniCalBorder_ = cbAll;
+    TCalBorderStyle miniHeadersBorder_ = cbBottom;
+    TCalBorderStyle miniCellBorder_ = cbNone;
+    bool miniShowYear_ = true;
+    TColor miniHeadersBGColor_ = TColors::clWhite;
+    TColor miniCalBGColor_ = TColors::clWhite;
+    int mainCalDay_ = 0;
+    int mainCalMonth_ = 1;
+    int mainCalYear_ = 1997;
+    int startOfWeek_ = 1;
+    TCalBorderStyle calendarBorder_ = cbAll;
+    bool titleShowYear_ = true;
+    TCalBorderStyle headersBorder_ = cbAll;
+    TCalHeadersStyle headersStyle_ = dsThreeChars;
+    TCalHeadersStyle miniHeadersStyle_ = dsFirstChar;
+    TColor headersBGColor_ = TColors::clWhite;
+    TCalendarNumberPosition numberPosition_ = cnpUpperRight;
+    TCalBorderStyle cellBorder_ = cbAll;
+    QString userTitle_;
+    TLPanelState panelState_ = psPointing;
+    QString wmfBorderFile_;
+
+    bool paperSizeA4_ = false;
+    QTime dayStartTime_{8, 0};
+    MonthNameList monthNames_;
+    DayNameList dayNames_;
+    PageLayoutResults layoutResults_;
+    CalDrawParams mainDrawParams_;
+    CalDrawParams miniDrawParams_;
+    bool painting_ = false;
+    bool creatingObject_ = false;
+    std::array<QString, EventSlotCount> eventNames_;
+
+    TFont titleFont_;
+    TFont headersFont_;
+    TFont cellFont_;
+    TFont miniTitleFont_;
+    TFont miniHeadersFont_;
+    TFont miniCellFont_;
+    TWPRtfStorage* emptyCellText_ = nullptr;
+    std::array<TWPRtfStorage*, DayCellCount> cellTexts_{};
+};
