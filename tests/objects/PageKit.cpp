@@ -68,7 +68,6 @@ void PageTest::drag(QPoint from, QPoint to, qint64 hold, Qt::KeyboardModifiers m
     move(from);
     press(from, Qt::LeftButton, mods);
     clock.advance(20);
-    move(from);  // starts the drag of a freshly selected object
     move((from + to) / 2);
     move(to);
     clock.advance(hold);

@@ -51,7 +51,9 @@ protected:
     void release(QPoint at, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers mods = {});
     void move(QPoint to);
     void doubleClick(QPoint at);
-    // Press, wait past the drag threshold, move in steps, release after `hold` ms.
+    // Press, wait past the drag threshold, move in steps, release after `hold`
+    // ms. A press on the selection or the page drags from `from`; a press that
+    // selects an object drags from the first move (the midpoint).
     void drag(QPoint from, QPoint to, qint64 hold = 500, Qt::KeyboardModifiers mods = {});
     // A click that is not a drag (release at once).
     void click(QPoint at, Qt::KeyboardModifiers mods = {});
