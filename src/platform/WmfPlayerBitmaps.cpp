@@ -110,18 +110,29 @@ void TWmfPlayer::blitImage(const QImage& source, QRectF sourceRect, double x, do
     // Negative extents mirror; so does a mapping that flips the destination.
     bool flipX = sourceRect.width() < 0;
     bool flipY = sourceRect.height() < 0;
-    QRect src = sourceRect.normalized().toRect();
+    QRect wanted = sourceRect.normalized().toRect();
     // DIB functions count source rows from the bottom of a bottom-up bitmap.
     if (bottomUpSource)
-        src.moveTop(source.height() - src.top() - src.height());
-    src = src.intersected(source.rect());
+        wanted.moveTop(source.height() - wanted.top() - wanted.height());
+    const QRect src = wanted.intersected(source.rect());
     if (src.isEmpty())
         return;
     const QPointF p1 = map(x, y);
     const QPointF p2 = map(x + w, y + h);
-    const QRectF dest = QRectF(p1, p2).normalized();
+    QRectF dest = QRectF(p1, p2).normalized();
     flipX = flipX != (p2.x() < p1.x());
     flipY = flipY != (p2.y() < p1.y());
+    // Only the part of the source inside the bitmap is drawn, onto the part
+    // of the destination it corresponds to.
+    if (src != wanted) {
+        const double x0 = double(src.left() - wanted.left()) / wanted.width();
+        const double x1 = double(src.left() + src.width() - wanted.left()) / wanted.width();
+        const double y0 = double(src.top() - wanted.top()) / wanted.height();
+        const double y1 = double(src.top() + src.height() - wanted.top()) / wanted.height();
+        const double left = flipX ? dest.right() - x1 * dest.width() : dest.left() + x0 * dest.width();
+        const double top = flipY ? dest.bottom() - y1 * dest.height() : dest.top() + y0 * dest.height();
+        dest = QRectF(left, top, (x1 - x0) * dest.width(), (y1 - y0) * dest.height());
+    }
     if (!painter_) {
         addBounds(dest);
         return;

@@ -304,11 +304,33 @@ void TWmfWriter::ExtTextOut(int x, int y, int options, const QRect* rect, const 
 
 void TWmfWriter::StretchDIB(const QRect& dest, const QImage& image, quint32 rop)
 {
+    StretchDIB(dest, image.rect(), image, rop);
+}
+
+void TWmfWriter::StretchDIB(const QRect& dest, const QRect& source, const QImage& image, quint32 rop)
+{
     std::vector<quint16> p{quint16(rop & 0xFFFF), quint16(rop >> 16), word(DIB_RGB_COLORS),
-                           word(image.height()), word(image.width()), 0, 0,
+                           word(source.height()), word(source.width()), word(source.top()), word(source.left()),
                            word(dest.height()), word(dest.width()), word(dest.top()), word(dest.left())};
     appendBytes(p, TDibImage::ToDib(image));
     Record(META_STRETCHDIB, p);
+}
+
+void TWmfWriter::DIBBitBlt(const QRect& dest, QPoint source, const QImage& image, quint32 rop)
+{
+    std::vector<quint16> p{quint16(rop & 0xFFFF), quint16(rop >> 16), word(source.y()), word(source.x()),
+                           word(dest.height()), word(dest.width()), word(dest.top()), word(dest.left())};
+    appendBytes(p, TDibImage::ToDib(image));
+    Record(META_DIBBITBLT, p);
+}
+
+void TWmfWriter::DIBStretchBlt(const QRect& dest, const QRect& source, const QImage& image, quint32 rop)
+{
+    std::vector<quint16> p{quint16(rop & 0xFFFF), quint16(rop >> 16), word(source.height()), word(source.width()),
+                           word(source.top()), word(source.left()), word(dest.height()), word(dest.width()),
+                           word(dest.top()), word(dest.left())};
+    appendBytes(p, TDibImage::ToDib(image));
+    Record(META_DIBSTRETCHBLT, p);
 }
 
 void TWmfWriter::PatBlt(const QRect& dest, quint32 rop)

@@ -80,7 +80,12 @@ public:
     void TextOut(int x, int y, const QByteArray& text);
     void ExtTextOut(int x, int y, int options, const QRect* rect, const QByteArray& text,
                     const QList<int>& dx = {});
+    // Bitmaps: StretchDIB counts source rows from the bottom of the bitmap,
+    // the blits from its top.
     void StretchDIB(const QRect& dest, const QImage& image, quint32 rop = 0x00CC0020);
+    void StretchDIB(const QRect& dest, const QRect& source, const QImage& image, quint32 rop = 0x00CC0020);
+    void DIBBitBlt(const QRect& dest, QPoint source, const QImage& image, quint32 rop = 0x00CC0020);
+    void DIBStretchBlt(const QRect& dest, const QRect& source, const QImage& image, quint32 rop = 0x00CC0020);
     void PatBlt(const QRect& dest, quint32 rop);
     void Escape(int function, const QByteArray& data);
 

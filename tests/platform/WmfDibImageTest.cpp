@@ -14,6 +14,7 @@
 
 using namespace wmftest;
 using namespace wmf;
+using vellumy::test::CountPixels;
 
 namespace {
 
@@ -265,6 +266,24 @@ TEST(WmfDibImage, BlitRecordsPlaceAndCombineBitmaps)
         EXPECT_EQ(image.pixel(25, 25), qRgb(255, 0, 0));
         EXPECT_EQ(image.pixel(75, 25), qRgb(0, 255, 0));
         EXPECT_EQ(image.pixel(25, 75), qRgb(0, 0, 255));
+    }
+    // Source rectangles: the blits count rows from the top of the bitmap,
+    // StretchDIB from the bottom of a bottom-up one.
+    // A source reaching past the bitmap draws only the part inside it.
+    {
+        TWmfWriter w; // 4 x 4 units, 25 pixels each
+        w.DIBBitBlt(QRect(0, 0, 1, 1), QPoint(1, 0), picture);
+        w.DIBStretchBlt(QRect(1, 0, 1, 1), QRect(0, 1, 1, 1), picture);
+        w.StretchDIB(QRect(2, 0, 1, 1), QRect(1, 1, 1, 1), picture);
+        w.DIBBitBlt(QRect(0, 1, 2, 2), QPoint(1, 0), picture);
+        const QImage image = Render(Placeable(w, 4, 4), QSize(100, 100));
+        EXPECT_EQ(image.pixel(12, 12), qRgb(0, 255, 0)); // top right
+        EXPECT_EQ(image.pixel(37, 12), qRgb(0, 0, 255)); // bottom left
+        EXPECT_EQ(image.pixel(62, 12), qRgb(0, 255, 0)); // second row from the bottom: the top one
+        EXPECT_EQ(image.pixel(12, 37), qRgb(0, 255, 0));
+        EXPECT_EQ(image.pixel(12, 62), qRgb(255, 255, 255));
+        EXPECT_EQ(image.pixel(37, 37), qRgb(255, 255, 255)); // nothing of the bitmap out here
+        EXPECT_EQ(CountPixels(image, QRect(26, 26, 74, 74), Qt::white), 74 * 74);
     }
     // A negative destination width mirrors.
     {
