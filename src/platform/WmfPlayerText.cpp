@@ -13,9 +13,10 @@ using namespace wmf;
 
 namespace {
 
-// Fonts are made at a pixel size in this range and scaled the rest of the way,
-// so tiny and huge text both keep their exact size.
-constexpr int MinFontPixels = 4;
+// Fonts are made at their size in device pixels, kept in this range, and
+// scaled the rest of the way: text keeps its exact size whatever units the
+// painter works in (pixels on screen, inches on a print surface).
+constexpr int MinFontPixels = 8;
 constexpr int MaxFontPixels = 1024;
 
 QFont::StyleHint styleHint(int pitchAndFamily)
@@ -127,7 +128,14 @@ void TWmfPlayer::drawText(const QPointF& logicalRef, const QByteArray& bytes, co
     // Sizes below a hundredth of a unit or beyond any page are not drawn.
     if (!(em > 0.01) || !(em < 1e6))
         return;
-    const int pixels = std::clamp(int(std::lround(em)), MinFontPixels, MaxFontPixels);
+    double devicePerUnit = 1;
+    if (painter_) {
+        const QTransform& device = painter_->deviceTransform();
+        devicePerUnit = std::sqrt(std::abs(device.determinant()));
+        if (!(devicePerUnit > 0) || !std::isfinite(devicePerUnit))
+            devicePerUnit = 1;
+    }
+    const int pixels = std::clamp(int(std::lround(std::min(em * devicePerUnit, 1e6))), MinFontPixels, MaxFontPixels);
     const double scale = em / pixels;
     font.setPixelSize(pixels);
     if (lf.width > 0) {

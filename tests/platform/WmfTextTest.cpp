@@ -200,3 +200,31 @@ TEST(WmfText, CharacterSetsDecodeToUnicode)
     EXPECT_EQ(DecodeWmfText("abp", SYMBOL_CHARSET, QStringLiteral("Symbol")), QStringLiteral(u"\u03B1\u03B2\u03C0"));
     EXPECT_EQ(DecodeWmfText("\xA5", SYMBOL_CHARSET, QStringLiteral("Symbol")), QStringLiteral(u"\u221E"));
 }
+
+TEST(WmfText, SizeAndPlaceDoNotDependOnThePainterUnits)
+{
+    // The same picture drawn into pixels and into a painter working in inches
+    // (as the print surface does) lands on the same pixels.
+    TWmfWriter w;
+    TWmfWriter::FontSpec font;
+    font.height = -30;
+    w.SelectObject(w.CreateFont(font));
+    w.SetBkMode(TRANSPARENT);
+    w.TextOut(20, 40, "Wednesday 17");
+    TWmfPicture picture;
+    ASSERT_TRUE(picture.LoadFromBytes(Placeable(w, 300, 100)));
+    const QImage pixels = Render(picture, QSize(300, 100));
+    QImage inches(300, 100, QImage::Format_RGB32);
+    inches.fill(Qt::white);
+    {
+        QPainter painter(&inches);
+        painter.scale(96, 96);
+        picture.Draw(painter, QRectF(0, 0, 300 / 96.0, 100 / 96.0));
+    }
+    const QRect a = InkBounds(pixels);
+    const QRect b = InkBounds(inches);
+    EXPECT_NEAR(a.left(), b.left(), 1);
+    EXPECT_NEAR(a.right(), b.right(), 2);
+    EXPECT_NEAR(a.top(), b.top(), 1);
+    EXPECT_NEAR(a.bottom(), b.bottom(), 1);
+}
