@@ -428,6 +428,10 @@ void TGHandle::mouseMoved(const TGMouse& mouse)
         doubleClickFlag_ = false;
     }
     if (!container_->Pointing()) {
+        // Our grab would also take clicks meant for other windows; a capture
+        // only lasts while a button is held.
+        if (!mouse.buttons && QWidget::mouseGrabber() == this)
+            releaseMouse();
         setCursor(CursorFor(crDrag));
         if (OnMouseMove)
             OnMouseMove(this, mouse);

@@ -193,3 +193,46 @@ TEST(PublishedProperties, ObjectAndPageTablesInStreamOrder)
     EXPECT_TRUE(box.Locked());
     EXPECT_EQ(info.FindProperty("Hint")->getString(box), QStringLiteral("tip"));
 }
+
+TEST_F(PageTest, FrameSelectionListAndZOrder)
+{
+    TTestBox* a = addBox(10, 10, 20, 20);
+    TTestBox* b = addBox(100, 50, 30, 40);
+    TTestBox* c = addBox(200, 10, 20, 20);
+    frame()->Select(a);
+    frame()->Select(b);
+    frame()->Select(nullptr);
+    frame()->Select(a);
+    ASSERT_EQ(frame()->SelectionCount(), 2);
+    EXPECT_EQ(frame()->geometry(), QRect(8, 8, 130 - 8 + 3, 90 - 8 + 3));
+    frame()->Deselect(b);
+    EXPECT_EQ(frame()->geometry(), QRect(8, 8, 25, 25));
+    frame()->Deselect(c);  // not selected: nothing
+    EXPECT_EQ(frame()->SelectionCount(), 1);
+
+    // z-order commands work on the selection, and not while it is locked.
+    frame()->Select(b);
+    frame()->SetLocked(true);
+    frame()->SendSelectionToBack();
+    EXPECT_EQ(page->PageObjects(), QList<TGGraphicControl*>({a, b, c}));
+    frame()->SetLocked(false);
+    frame()->SendSelectionToBack();
+    EXPECT_EQ(page->PageObjects(), QList<TGGraphicControl*>({b, a, c}));
+    frame()->ClearSelection();
+    frame()->Select(a);
+    frame()->BringSelectionToFront();
+    EXPECT_EQ(page->PageObjects(), QList<TGGraphicControl*>({b, c, a}));
+    EXPECT_EQ(page->children().last(), frame());
+    frame()->SetLocked(true);
+    frame()->ClearSelection();
+    EXPECT_FALSE(frame()->Locked());
+
+    // Grid steps stay within 1..32, so snapping never divides by zero.
+    frame()->SetGridX(0);
+    frame()->SetSnapToGrid(true);
+    EXPECT_EQ(frame()->GridX(), 1);
+    EXPECT_EQ(frame()->SnapX(13), 13);
+    frame()->SetGridY(40);
+    EXPECT_EQ(frame()->GridY(), 32);
+    EXPECT_EQ(frame()->SnapY(-13), 0);  // truncates toward zero
+}

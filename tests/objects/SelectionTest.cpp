@@ -2,6 +2,8 @@
 // unselectable objects and drawing tools.
 #include "PageKit.h"
 
+#include "objects/Cursors.h"
+
 namespace {
 
 class ToolPage : public TGBasePanel {
@@ -155,4 +157,82 @@ TEST(ToolPageTest, ToolRectangleStartsOnTopOfAnObject)
     EXPECT_EQ(tool->toolRects.first(), QRect(60, 70, 3, 4));
     ASSERT_EQ(dropped.size(), 1);
     EXPECT_EQ(dropped.first(), QRect(60, 70, 3, 4));
+}
+
+TEST_F(PageTest, PageClicksDoubleClicksAndKeysRaiseThePagesEvents)
+{
+    TTestBox* box = addBox(50, 50, 40, 40);
+    int clicks = 0;
+    int doubleClicks = 0;
+    QList<int> keys;
+    page->OnClick = [&](QObject*) { ++clicks; };
+    page->OnDblClick = [&](QObject*) { ++doubleClicks; };
+    page->OnKeyDown = [&](QObject*, int& key, Qt::KeyboardModifiers) { keys.append(key); };
+
+    click(QPoint(300, 300));
+    EXPECT_EQ(clicks, 1);
+    click(QPoint(60, 60));  // on an object: no page click
+    EXPECT_EQ(clicks, 1);
+    click(QPoint(300, 310));
+    EXPECT_EQ(clicks, 2);
+    doubleClick(QPoint(300, 310));
+    EXPECT_EQ(doubleClicks, 1);
+    EXPECT_EQ(clicks, 3);  // the double click's first click
+
+    // The page wants every key, Tab included.
+    page->setFocus();
+    QTest::keyClick(page, Qt::Key_Tab);
+    QTest::keyClick(page, Qt::Key_Left);
+    EXPECT_EQ(keys, QList<int>({Qt::Key_Tab, Qt::Key_Left}));
+    // Keys of the selection frame reach the page's handlers too.
+    frame()->Select(box);
+    QTest::keyClick(frame(), Qt::Key_A);
+    EXPECT_EQ(keys.last(), int(Qt::Key_A));
+}
+
+TEST_F(PageTest, ApplicationCursorFollowsPointingGrabbingAndBands)
+{
+    EXPECT_FALSE(ResourceCursor("HANDGRAB").pixmap().isNull());
+    EXPECT_FALSE(ResourceCursor("HANDPOINT").pixmap().isNull());
+    EXPECT_EQ(ResourceCursor("HANDPOINT").hotSpot(), QPoint(11, 1));
+    EXPECT_EQ(CursorFor(crHandGrab).pixmap().size(), QSize(32, 32));
+
+    addBox(50, 50, 40, 40);
+    move(QPoint(60, 60));
+    EXPECT_EQ(ApplicationCursor(), crHandPoint);
+    press(QPoint(60, 60));
+    EXPECT_EQ(ApplicationCursor(), crHandGrab);
+    clock.advance(20);
+    move(QPoint(70, 70));
+    move(QPoint(80, 80));
+    clock.advance(200);
+    release(QPoint(80, 80));
+    EXPECT_EQ(ApplicationCursor(), crDefault);
+
+    move(QPoint(300, 300));
+    press(QPoint(300, 300));
+    EXPECT_EQ(ApplicationCursor(), crHandPoint);
+    move(QPoint(320, 320));
+    release(QPoint(320, 320));
+    EXPECT_EQ(ApplicationCursor(), crDefault);
+    SetApplicationCursor(crDefault);
+}
+
+TEST_F(PageTest, ToolRectangleStartsOnTheSelectionToo)
+{
+    TTestBox* box = addBox(50, 50, 100, 100);
+    click(QPoint(60, 60));
+    ASSERT_EQ(frame()->SelectionCount(), 1);
+    QList<QRect> dropped;
+    page->DroppedObjectEvent = [&](QObject*, const QRect& r) { dropped.append(r); };
+    page->SetPointing(false);
+    move(QPoint(70, 80));
+    press(QPoint(70, 80));
+    move(QPoint(100, 90));
+    move(QPoint(120, 130));
+    release(QPoint(120, 130));
+    ASSERT_EQ(dropped.size(), 1);
+    EXPECT_EQ(dropped.first(), QRect(70, 80, 50, 50));
+    EXPECT_EQ(box->geometry(), QRect(50, 50, 100, 100));
+    page->SetPointing(true);
 }
