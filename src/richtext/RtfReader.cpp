@@ -137,7 +137,9 @@ void TRtfReader::ReadInto(QByteArrayView rtf, QTextDocument& document)
     document.setUndoRedoEnabled(undo);
     const FontEntry font = reader.fonts_.value(reader.defaultFont_);
     if (font.named && !font.name.isEmpty()) {
-        QFont defaultFont(font.name);
+        QFont defaultFont;
+        defaultFont.setFamilies({font.name});   // as it is, not split at commas
+        defaultFont.setStyleHint(font.hint);
         defaultFont.setPointSizeF(12);
         document.setDefaultFont(defaultFont);
     }
@@ -575,8 +577,15 @@ void TRtfReader::appendText(const QString& text)
 {
     const Destination destination = top().destination;
     if (destination == Destination::FontTable) {
-        if (fontEntry_ >= 0 && pendingFont_.name.size() < kMaxFontNameLength)
-            pendingFont_.name.append(text.left(kMaxFontNameLength - pendingFont_.name.size()));
+        // Font names are one line of printable characters.
+        for (QChar c : text) {
+            if (fontEntry_ < 0 || pendingFont_.name.size() >= kMaxFontNameLength)
+                break;
+            const char16_t u = c.unicode();
+            if (u >= 0x20 && !(u >= 0x7F && u < 0xA0) && u != QChar::LineSeparator && u != QChar::ParagraphSeparator
+                && u != QChar::ObjectReplacementCharacter && u < 0xFFFE)
+                pendingFont_.name.append(c);
+        }
         return;
     }
     if (destination != Destination::Text)
