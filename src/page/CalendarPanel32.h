@@ -5,9 +5,11 @@
 // day cells and mini calendars, its own month and day names, and the results
 // of the layout pass that the drawing and the day cells work from.
 #include <QFont>
+#include <QImage>
 #include <QTime>
 #include <array>
 #include <functional>
+#include <memory>
 
 #include "objects/GBasePanel.h"
 #include "page/CalDrawParams.h"
@@ -15,7 +17,13 @@
 #include "page/PageLayout.h"
 #include "persist/Font.h"
 
+class TObjectReader;
+class TObjectWriter;
+class TReportPrinter;
+class TWPRichText;
 class TWPRtfStorage;
+class TWPRtfText;
+class TWmfPicture;
 
 // A day cell was clicked or activated: the font selected on the page's
 // canvas (CellFont at the zoomed size), the cell rectangle, the cell's text
@@ -191,21 +199,88 @@ public:
     bool UsesDayCells() const;
     // At least one page object is SuperText (printing it takes longer).
     bool HasSuperText() const;
+
+    // --- Documents (.QXF) and style sheets (.QXS), in CalendarDocument.cpp.
+    // Saving writes a temporary file beside `path` that replaces it only when
+    // everything was written: on failure (false, the reason in *error) the
+    // previous file is untouched.
+    bool SaveDocument(const QString& path, QString* error = nullptr);
+    bool SaveStyleSheet(const QString& path, QString* error = nullptr);
+    // Loading raises EFilerError: "Stream read error" when the file cannot be
+    // opened, the stream's own error for anything wrong before the page-object
+    // list; the page keeps what was read. Page objects are made owned by
+    // `owner` and parented to the page, named "Component" + the first free
+    // number; an error inside their list only ends the list (its message goes
+    // to *objectListError). A style sheet leaves date, cells, title and objects.
+    void LoadDocument(const QString& path, TComponent* owner, QString* objectListError = nullptr);
+    void LoadStyleSheet(const QString& path);
+    // The same on a stream that is already open.
+    void WriteDocument(TObjectWriter& writer);
+    void ReadDocument(TObjectReader& reader, TComponent* owner, QString* objectListError = nullptr);
+    void WriteStyleSheet(TObjectWriter& writer) const;
+    void ReadStyleSheet(TObjectReader& reader);
+    // The look shared by both files; reading stores into the fields directly
+    // (no setters, no layout pass, no repaint).
+    void WriteStyleBlock(TObjectWriter& writer) const;
+    void ReadStyleBlock(TObjectReader& reader);
+    static void WriteFontRecord(TObjectWriter& writer, const TFont& font);
+    static void ReadFontRecord(TObjectReader& reader, TFont& font);
+
+    // --- Day cells. Indices run 1..42; out-of-range indices are ignored (Get
+    // answers the fallback, GetCellDay 0). Rectangles are those of the last
+    // drawing of the main grid or planner.
+    const TWPRtfText& GetCellText(int index, const TWPRtfText& fallback) const;
+    // Copies the text into the cell and repaints.
+    void SetCellText(int index, const TWPRtfText& text);
+    int GetCellDay(int index) const;
+    // The first cell showing day `day`; -1 when none.
+    int FindCellByDay(int day) const;
+    bool PointInAnyCell(int x, int y) const;
     // The first cell (1..42) whose cell rectangle of the last drawing contains
     // the point; 0 when none.
     int CellAtPoint(int x, int y) const;
+    // Raises ClickedInCellEvent for the cell at the point, if any.
+    void ClickCellAt(int x, int y);
+    // Raises ClickedInCellEvent for cell `index`.
+    void ActivateCell(int index);
+    // Raise the event for the neighbouring cell when it has a text area (the
+    // cell editor's Shift+Tab and Tab); nothing at either end.
+    void ActivatePreviousCell(int index);
+    void ActivateNextCell(int index);
+    // Every cell text becomes empty and every cell record (0, 0, 0, 0); no
+    // repaint.
+    void ClearAllCells();
+    bool HasCellText() const;
 
-    // Loads the border picture file (empty path: clear it); false when the
-    // file cannot be loaded, which clears WMFBorderFile. The drawing part
-    // installs the metafile loader; unset, a name is accepted as it is.
+    // --- Drawing.
+    // Draws the whole page (border picture, grid or planner, cell texts, mini
+    // calendars) into the page's off-screen image at the current zoom and
+    // returns it; the screen paint shows this image. Page objects are not in it.
+    const QImage& DrawPage();
+    // The page on the print engine's surface with its top-left corner at
+    // (x, y) inches, followed by every page object's PrintTo in child order.
+    // Afterwards the cell records hold printer dots until the next drawing.
+    void PrintPage(TReportPrinter& report, double x, double y);
+    // CellFont at the zoomed size: the font the cell event hands out.
+    QFont CanvasFont() const;
+
+    // Loads the border picture file into BorderPicture (empty path: clear
+    // it); false when the file cannot be loaded, which clears WMFBorderFile.
+    // The page installs the metafile reader; tests may replace it.
     std::function<bool(const QString& path)> BorderPictureLoader;
+    // The loaded border picture, stretched over PageRect while WMFBorderFile
+    // is not empty.
+    const TWmfPicture& BorderPicture() const { return *borderPicture_; }
     // The border picture file for a name in the current orientation.
     QString BorderFilePath(const QString& name) const;
 
     // The day cells' text storages (1..42) and the clearing template: owned by
-    // the page, created by the cell-text part.
+    // the page (as their component owner), alive as long as the page.
     TWPRtfStorage*& CellTextSlot(int index) { return cellTexts_[index - 1]; }
+    TWPRtfStorage* CellTexts(int index) const { return cellTexts_[index - 1]; }
     TWPRtfStorage* EmptyCellText() const { return emptyCellText_; }
+    // The hidden rich-text control that lays out and paints cell text.
+    TWPRichText* CellPainter() const { return cellPainter_; }
 
     // True while the page draws itself (a nested paint is ignored) and while a
     // drawing tool's object is being created.
@@ -225,7 +300,11 @@ private:
     void loadRegionalNames();
     void applyLineLayout(TCalendarLineLayout layout);
     void applyMiniLineLayout(TMiniCalendarLineLayout layout);
-    void layOutDrawing();
+    void createDayCells();
+    void destroyDayCells();
+    void raiseCellEvent(int index);
+    void drawMainGrid(QPainter& canvas);
+    void drawMiniCalendars(QPainter& canvas);
     // Published events keep the name of the handler they were given (the
     // handlers themselves are the std::function members).
     enum EventSlot {
@@ -246,7 +325,7 @@ private:
     // Destroyed in reverse order: the cell storages first, then the fonts,
     // the cell painter and the border picture, then the container.
     QString borderPictureFile_;       // the loaded border picture's file
-    QWidget* cellPainter_ = nullptr;  // the hidden rich-text control of the cell-text part
+    TWPRichText* cellPainter_ = nullptr;  // hidden; lays out and paints cell text
 
     TCalendarOrientation orientation_ = coPortrait;
     TCalendarLayout layout_ = loFullCalendar;
@@ -298,4 +377,9 @@ private:
     TFont miniCellFont_;
     TWPRtfStorage* emptyCellText_ = nullptr;
     std::array<TWPRtfStorage*, DayCellCount> cellTexts_{};
+    std::unique_ptr<TWmfPicture> borderPicture_;
+    // The off-screen page and the cell texts' scratch bitmap, kept from
+    // paint to paint.
+    QImage pageImage_;
+    QImage cellScratch_;
 };
