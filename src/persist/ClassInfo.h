@@ -14,6 +14,21 @@
 //           .build();
 //       return info;
 //   }
+//
+// How the object stream (ObjectWriter.h, ObjectReader.h) uses a table:
+// - Writing takes the properties in AllProperties() order and skips those whose
+//   stored condition is false. Ordinal kinds are skipped when they equal their
+//   declared default (a property without one is always written), reals when
+//   0, strings when empty, references when empty or unnamed, events when the
+//   handler has no name among the root's methods (TComponent::HasMethod).
+//   An Object property writes the nested object's own properties under
+//   "Name.", then its custom data (TPersistent::DefineProperties).
+// - Reading finds a property by name (a dotted path descends through Object
+//   properties) and calls its setter while the component has csLoading and
+//   csReading set (TComponent::IsLoading()), so setters can skip notifications
+//   and repainting; Loaded() runs once the record is complete.
+// - A custom data entry is read as one binary value and handed to its read
+//   function, which may throw EFilerError (FilerError.h) for data it refuses.
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
@@ -233,6 +248,7 @@ private:
     }
     template <class S> struct SetterArg;
     template <class R, class K, class A> struct SetterArg<R (K::*)(A)> { using type = A; };
+    template <class R, class K, class A> struct SetterArg<R (K::*)(A) noexcept> { using type = A; };
 
     template <class G, class S>
     TClassInfoBuilder& ordinal(const char* name, TPropertyKind kind, G getter, S setter)

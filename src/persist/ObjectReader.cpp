@@ -497,7 +497,6 @@ void TObjectReader::ReadComponents(TComponent* owner, QWidget* parent,
         RecordContext context;
         context.root = component;
         context.lookupRoot = owner ? owner : component;
-        context.parent = parent;
         try {
             beginReading(*component, context.components);
             component->SetName(chooseName(*component, FromAnsi(ReadStr())));

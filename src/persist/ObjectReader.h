@@ -112,7 +112,6 @@ private:
     struct RecordContext {
         TComponent* root = nullptr;          // the component the record is about
         TComponent* lookupRoot = nullptr;    // events and references resolve here
-        QWidget* parent = nullptr;
         QList<TComponent*> components;       // read in this record, for Loaded()
         QList<Fixup> fixups;
     };

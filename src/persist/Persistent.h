@@ -13,7 +13,7 @@ struct TCustomData {
     QByteArray name;                                 // "Data"
     std::function<bool()> hasData;                   // written only when true
     std::function<QByteArray()> write;               // the payload
-    std::function<void(const QByteArray&)> read;     // may throw EFilerError
+    std::function<void(const QByteArray&)> read;     // may throw EFilerError (FilerError.h)
 };
 
 // Anything with published properties: components and the nested objects
