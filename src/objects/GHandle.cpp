@@ -112,8 +112,12 @@ void TGHandle::Deselect(TGGraphicControl* object)
 void TGHandle::becomeEmpty()
 {
     locked_ = false;
+    // The page's keys (Ctrl+V) keep working after the selection is gone.
+    const bool hadFocus = hasFocus();
     setEnabled(false);
     hide();
+    if (hadFocus && container_)
+        container_->setFocus(Qt::OtherFocusReason);
     feedbackRect_ = QRect();
     // A hidden frame must not keep the mouse.
     if (QWidget::mouseGrabber() == this)

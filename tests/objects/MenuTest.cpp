@@ -185,6 +185,8 @@ TEST_F(MenuTest, CtrlCWritesTheSelectionOnlyWhenThereIsOne)
     EXPECT_EQ(filer.writes, 2);
     EXPECT_TRUE(page->PageObjects().isEmpty());
     EXPECT_FALSE(frame()->isVisible());
+    // The keys go on reaching the page.
+    EXPECT_TRUE(page->hasFocus());
 }
 
 TEST_F(MenuTest, PasteOncePerSecondAtFifteenPixelsUnselected)
