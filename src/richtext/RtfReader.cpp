@@ -596,7 +596,7 @@ void TRtfReader::appendText(const QString& text)
     clean.reserve(text.size());
     for (QChar c : text) {
         const char16_t u = c.unicode();
-        if ((u < 0x20 && u != u'\t') || u == 0x7F || u == QChar::ParagraphSeparator
+        if ((u < 0x20 && u != u'\t') || (u >= 0x7F && u < 0xA0) || u == QChar::ParagraphSeparator
             || u == QChar::ObjectReplacementCharacter || u == 0xFFFE || u == 0xFFFF)
             continue;
         clean.append(c);

@@ -259,14 +259,16 @@ QByteArray TRtfWriter::write()
         QByteArray runProperties;
         QString runText;
         auto flush = [&]() {
-            if (runText.isEmpty())
-                return;
+            QByteArray text;
+            appendText(text, runText);
+            runText.clear();
+            if (text.isEmpty())
+                return;   // only characters that carry no text
             body.append("{\\plain");
             body.append(runProperties);
             body.append(' ');
-            appendText(body, runText);
+            body.append(text);
             body.append('}');
-            runText.clear();
         };
         for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();

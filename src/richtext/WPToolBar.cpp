@@ -37,6 +37,7 @@ TWPToolBar::TWPToolBar(QWidget* parent) : QToolBar(parent)
     fontNames_ = new QFontComboBox(this);
     fontNames_->setObjectName(QStringLiteral("FontNameList"));
     fontNames_->setFontFilters(QFontComboBox::ScalableFonts);
+    fontNames_->setEditable(false);
     fontNames_->setMaximumWidth(170);
     addWidget(fontNames_);
     connect(fontNames_, &QFontComboBox::textActivated, this, [this](const QString& family) {
@@ -47,8 +48,6 @@ TWPToolBar::TWPToolBar(QWidget* parent) : QToolBar(parent)
 
     fontSizes_ = new QComboBox(this);
     fontSizes_->setObjectName(QStringLiteral("FontSizeList"));
-    fontSizes_->setEditable(true);
-    fontSizes_->setInsertPolicy(QComboBox::NoInsert);
     for (int size : FontSizes())
         fontSizes_->addItem(QString::number(size));
     fontSizes_->setMaximumWidth(60);
@@ -68,6 +67,12 @@ TWPToolBar::TWPToolBar(QWidget* parent) : QToolBar(parent)
         format.setForeground(ToQColor(WPColorTable()[size_t(index)]));
         applyFormat(format);
     });
+
+    // The lists are picked with the mouse and never take the focus: the
+    // editor they format keeps it (the main window enables this toolbar only
+    // while its editor has the focus).
+    for (QComboBox* list : {static_cast<QComboBox*>(fontNames_), fontSizes_, fontColors_})
+        list->setFocusPolicy(Qt::NoFocus);
 
     addSeparator();
     addButton(Normal, "Normal", QStringLiteral("Normal Font"), false)->setVisible(false);
@@ -219,12 +224,12 @@ void TWPToolBar::refresh()
 
     {
         const QSignalBlocker blockNames(fontNames_);
-        fontNames_->setCurrentFont(QFont(attributes.fontName));
-        fontNames_->setEditText(attributes.fontName);
+        const int index = fontNames_->findText(attributes.fontName, Qt::MatchFixedString);
+        fontNames_->setCurrentIndex(index);
     }
     {
         const QSignalBlocker blockSizes(fontSizes_);
-        fontSizes_->setEditText(QString::number(attributes.size));
+        fontSizes_->setCurrentIndex(fontSizes_->findText(QString::number(attributes.size)));
     }
     {
         const QSignalBlocker blockColors(fontColors_);

@@ -14,7 +14,8 @@ class TWPRichText;
 // italic, underline (and "normal", hidden unless shown); left, right,
 // justified, centred; copy, cut, paste, select all. Linked to one editor at
 // a time; it shows the editor's formats at the caret and applies its
-// commands to the editor. Enabled and disabled as any widget.
+// commands to the editor. Its lists never take the keyboard focus from the
+// editor. Enabled and disabled as any widget.
 class TWPToolBar : public QToolBar {
     Q_OBJECT
 public:

@@ -282,8 +282,8 @@ TEST(RtfReader, MalformedInputKeepsWhatCanBeReadWithinBounds)
     EXPECT_EQ(text("{\\rtf1 a\\"), QStringLiteral("a"));
     EXPECT_EQ(text("{\\rtf1 a\\u"), QStringLiteral("a"));
     EXPECT_EQ(text("{\\rtf1 a\\fs99999999999999999999 b}"), QStringLiteral("ab"));
-    // Control characters and NUL bytes carry no text.
-    EXPECT_EQ(text(QByteArray("{\\rtf1 a\0\x01\x7f b}", 14)), QStringLiteral("a b"));
+    // Control characters (C1 ones too) and NUL bytes carry no text.
+    EXPECT_EQ(text(QByteArray("{\\rtf1 a\0\x01\x7f\x8d\\'9d b}", 19)), QStringLiteral("a b"));
     // Bytes that are not RTF at all.
     QByteArray noise;
     for (int i = 0; i < 4096; ++i)
