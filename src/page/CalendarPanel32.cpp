@@ -13,6 +13,8 @@
 #include "platform/RegionalSettings.h"
 #include "platform/Rounding.h"
 #include "platform/ScreenMetrics.h"
+#include "platform/WmfPicture.h"
+#include "richtext/WPRichText.h"
 
 namespace {
 
@@ -64,6 +66,7 @@ TCalendarPanel32::TCalendarPanel32(TComponent* owner, QWidget* parent)
     miniHeadersFont_.SetOnChange(repaintOnChange);
     miniCellFont_.SetOnChange(repaintOnChange);
     leftMargin_ = topMargin_ = rightMargin_ = bottomMargin_ = 0.25f;
+    createDayCells();
     layoutResults_.ShowMainGrid = true;
     layoutResults_.ShowMiniCals = false;
     layoutResults_.PlannerMode = false;
@@ -72,14 +75,29 @@ TCalendarPanel32::TCalendarPanel32(TComponent* owner, QWidget* parent)
     loadRegionalNames();
     dayStartTime_ = QTime(8, 0);
     UpdatePageLayout(true);
+    borderPicture_ = std::make_unique<TWmfPicture>();
+    BorderPictureLoader = [this](const QString& path) {
+        if (path.isEmpty()) {
+            borderPicture_->Clear();
+            return true;
+        }
+        return borderPicture_->LoadFromFile(path);
+    };
 }
 
 TCalendarPanel32::~TCalendarPanel32()
 {
+    // The cell storages go first, then the fonts, the cell painter and the
+    // border picture; the container frees the page objects afterwards.
+    destroyDayCells();
     // The fonts outlive their callbacks' usefulness: a change made while the
     // container is torn down must not reach a half-destroyed page.
     for (TFont* font : {&titleFont_, &headersFont_, &cellFont_, &miniTitleFont_, &miniHeadersFont_, &miniCellFont_})
         font->SetOnChange({});
+    delete cellPainter_;
+    cellPainter_ = nullptr;
+    BorderPictureLoader = nullptr;
+    borderPicture_.reset();
 }
 
 // --- Setters that repaint -------------------------------------------------
@@ -602,68 +620,6 @@ void TCalendarPanel32::FillMiniDrawParams(int index)
     p.CellBorder = miniCellBorder_;
     p.MonthNames = monthNames_;
     p.DayNames = dayNames_;
-}
-
-void TCalendarPanel32::layOutDrawing()
-{
-    if (PlannerMode() || ShowMainGrid()) {
-        FillMainDrawParams();
-        if (layout_ == loWeek || layout_ == lo2Week)
-            LayOutWeekPlanner(mainDrawParams_, userTitle_);
-        else if (layout_ == loDay10 || layout_ == loDay15)
-            LayOutDayPlanner(mainDrawParams_, userTitle_);
-        else
-            LayOutMonthGrid(mainDrawParams_, userTitle_);
-    }
-    if (ShowMiniCals()) {
-        for (int j = 1; j <= MiniCalCount(); ++j) {
-            FillMiniDrawParams(j);
-            LayOutMonthGrid(miniDrawParams_, QString());
-        }
-    }
-}
-
-void TCalendarPanel32::Paint(QPainter& painter, const QRect&)
-{
-    if (painting_ || PaintingSuspended())
-        return;
-    painting_ = true;
-    // The whole page is drawn off screen and shown in one piece.
-    QImage image(size(), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    layOutDrawing();
-    painter.drawImage(0, 0, image);
-    painting_ = false;
-}
-
-int TCalendarPanel32::CellAtPoint(int x, int y) const
-{
-    for (int i = 1; i <= DayCellCount; ++i)
-        if (mainDrawParams_.Cell(i).CellRect.Contains(x, y))
-            return i;
-    return 0;
-}
-
-void TCalendarPanel32::Click()
-{
-    if (panelState_ != psPointing)
-        return;
-    const QPoint point = ClickPos();
-    const int hit = CellAtPoint(point.x(), point.y());
-    if (mainDrawParams_.TitleRect.Contains(point.x(), point.y()) && OnClickedHeader)
-        OnClickedHeader(this);
-    if (mainDrawParams_.HeadersRect.Contains(point.x(), point.y()) && OnClickedDaysArea)
-        OnClickedDaysArea(this);
-    if (hit > 0 && (ShowMainGrid() || PlannerMode())) {
-        // A page object over the cell takes the click.
-        if (!ClickedInCellEvent || ObjectAtPoint(point.x(), point.y()))
-            return;
-        DayCellInfo& cell = mainDrawParams_.Cell(hit);
-        const QFont canvasFont = CalFontParams::FromFont(cellFont_, ZoomFactor()).ToQFont(TFont::PixelsPerInch);
-        ClickedInCellEvent(this, canvasFont, cell.CellRect, cellTexts_[hit - 1], cell.DayNumber, hit, cell.TextRect);
-    } else if (OnClick) {
-        OnClick(this);
-    }
 }
 
 void TCalendarPanel32::DblClick()

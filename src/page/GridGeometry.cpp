@@ -38,7 +38,8 @@ MonthGridGeometry ComputeMonthGrid(const MonthGridInput& in)
     g.ColumnWidth = cw;
 
     const int headersTop = g.TitleBand.bottom + 1;
-    const int headersBottom = headersTop + roundHalfEven(std::abs(in.HeadersFontPixelHeight) * 1.5);
+    const int headersBottom = headersTop
+        + (in.HeaderRowHeight >= 0 ? in.HeaderRowHeight : roundHalfEven(std::abs(in.HeadersFontPixelHeight) * 1.5));
     g.HeadersRect = {Q.left, headersTop, Q.right, headersBottom};
     for (int c = 0; c < 7; ++c) {
         const int left = Q.left + c * cw + 1;

@@ -17,6 +17,9 @@ struct MonthGridInput {
     // Character height of the headers font in pixels (its size at the
     // drawing resolution); the header row is 1.5 times this.
     int HeadersFontPixelHeight = 0;
+    // When not negative, the header row's height as it is (printing measures
+    // the row from the font's line height instead).
+    int HeaderRowHeight = -1;
     // Line height of "9" in the cell font: how far cell text starts below an
     // upper-right day number.
     int CellDigitTextHeight = 0;
