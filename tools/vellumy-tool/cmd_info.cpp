@@ -1,0 +1,161 @@
+// vellumy-tool info: reads a calendar document (or a .QXS style sheet) into a
+// page as the program opens it and prints what the page then holds as one JSON
+// object: the style under its property names, date, start time, title, border,
+// the texts of the cells that have one and the page objects back to front.
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStringList>
+#include <QTextDocument>
+#include <cstdio>
+
+#include "ToolCommand.h"
+#include "page/CalendarPanel32.h"
+#include "persist/FilerError.h"
+#include "richtext/WPRtfStorage.h"
+
+namespace {
+
+bool isStyleSheet(const QString& path)
+{
+    return QFileInfo(path).suffix().compare(QLatin1String("QXS"), Qt::CaseInsensitive) == 0;
+}
+
+QString enumName(const TEnumNames& names, int value)
+{
+    return value >= 0 && value < names.size() ? QString::fromLatin1(names[value]) : QString::number(value);
+}
+
+// The stream's name of a colour, else $00BBGGRR as the colour would be typed.
+QString colorText(TColor color)
+{
+    const QByteArray name = ColorToIdent(color);
+    if (!name.isEmpty())
+        return QString::fromLatin1(name);
+    return QStringLiteral("$%1").arg(quint32(color), 8, 16, QLatin1Char('0')).toUpper();
+}
+
+QJsonObject fontJson(const TFont& font)
+{
+    QJsonArray style;
+    const TEnumNames& names = TFont::StyleNames();
+    for (int i = 0; i < names.size(); ++i)
+        if (font.StyleBits() & (1u << i))
+            style.append(QString::fromLatin1(names[i]));
+    return QJsonObject{{"Name", font.Name()}, {"Size", font.Size()}, {"Style", style}, {"Color", colorText(font.Color())}};
+}
+
+// A margin as the single-precision value reads, not its binary expansion.
+double inches(float value)
+{
+    return QString::number(value).toDouble();
+}
+
+QJsonObject pageJson(const TCalendarPanel32& page)
+{
+    QJsonObject json;
+    json["PaperSizeA4"] = page.PaperSizeA4();
+    json["CalendarOrientation"] = enumName(CalendarOrientationNames(), page.CalendarOrientation());
+    json["LeftMarginInch"] = inches(page.LeftMarginInch());
+    json["TopMarginInch"] = inches(page.TopMarginInch());
+    json["RightMarginInch"] = inches(page.RightMarginInch());
+    json["BottomMarginInch"] = inches(page.BottomMarginInch());
+    json["CalendarLayout"] = enumName(CalendarLayoutNames(), page.CalendarLayout());
+    json["CalendarBorder"] = enumName(CalBorderStyleNames(), page.CalendarBorder());
+    json["CalendarLineLayout"] = enumName(CalendarLineLayoutNames(), page.CalendarLineLayout());
+    QJsonArray months;
+    for (const QString& name : page.MonthNames())
+        months.append(name);
+    json["MonthNames"] = months;
+    QJsonArray days;
+    for (const QString& name : page.DayNames())
+        days.append(name);
+    json["DayNames"] = days;
+    json["TitleBGColor"] = colorText(page.TitleBGColor());
+    json["TitleFont"] = fontJson(page.TitleFont());
+    json["TitleShowYear"] = page.TitleShowYear();
+    json["HeadersFont"] = fontJson(page.HeadersFont());
+    json["HeadersBorder"] = enumName(CalBorderStyleNames(), page.HeadersBorder());
+    json["HeadersStyle"] = enumName(CalHeadersStyleNames(), page.HeadersStyle());
+    json["HeadersBGColor"] = colorText(page.HeadersBGColor());
+    json["CellFont"] = fontJson(page.CellFont());
+    json["CellBorder"] = enumName(CalBorderStyleNames(), page.CellBorder());
+    json["MiniCalendarLineLayout"] = enumName(MiniCalendarLineLayoutNames(), page.MiniCalendarLineLayout());
+    json["MiniCalBorder"] = enumName(CalBorderStyleNames(), page.MiniCalBorder());
+    json["MiniCalBGColor"] = colorText(page.MiniCalBGColor());
+    json["MiniShowYear"] = page.MiniShowYear();
+    json["MiniTitleFont"] = fontJson(page.MiniTitleFont());
+    json["MiniHeadersFont"] = fontJson(page.MiniHeadersFont());
+    json["MiniHeadersBGColor"] = colorText(page.MiniHeadersBGColor());
+    json["MiniHeadersStyle"] = enumName(CalHeadersStyleNames(), page.MiniHeadersStyle());
+    json["MiniHeadersBorder"] = enumName(CalBorderStyleNames(), page.MiniHeadersBorder());
+    json["MiniCellBorder"] = enumName(CalBorderStyleNames(), page.MiniCellBorder());
+    json["MiniCellFont"] = fontJson(page.MiniCellFont());
+    json["NumberPosition"] = enumName(CalendarNumberPositionNames(), page.NumberPosition());
+    json["MainCalDay"] = page.MainCalDay();
+    json["MainCalMonth"] = page.MainCalMonth();
+    json["MainCalYear"] = page.MainCalYear();
+    json["StartOfWeek"] = page.StartOfWeek();
+    json["DayStartTime"] = page.DayStartTime().toString(QStringLiteral("hh:mm"));
+    json["UserTitle"] = page.UserTitle();
+    json["WMFBorderFile"] = page.WMFBorderFile();
+
+    QJsonArray cells;
+    for (int i = 1; i <= DayCellCount; ++i) {
+        const TWPRtfStorage* storage = page.CellTexts(i);
+        if (!storage || storage->IsEmpty())
+            continue;
+        cells.append(QJsonObject{{"index", i}, {"text", storage->RtfText().SharedDocument()->toPlainText()}});
+    }
+    json["cells"] = cells;
+
+    QJsonArray objects;
+    for (const TGGraphicControl* object : page.PageObjects()) {
+        objects.append(QJsonObject{
+            {"class", QString::fromLatin1(object->ClassInfo().className)},
+            {"name", object->Name()},
+            {"bounds", QJsonArray{object->Left(), object->Top(), object->Width(), object->Height()}}});
+    }
+    json["objects"] = objects;
+    return json;
+}
+
+int run(const QStringList& arguments)
+{
+    if (arguments.size() != 1) {
+        std::fprintf(stderr, "usage: vellumy-tool info FILE\n");
+        return ToolBadUsage;
+    }
+    const QString& path = arguments[0];
+
+    // The main window's part: it owns the page and every page object read.
+    TComponent owner;
+    auto* page = new TCalendarPanel32(&owner);
+    page->ResetToDefaults();
+    QString objectListError;
+    try {
+        if (isStyleSheet(path)) {
+            page->LoadStyleSheet(path);
+        } else {
+            page->SetUserTitle(QString());
+            page->LoadDocument(path, &owner, &objectListError);
+            page->AttachAll();
+        }
+    } catch (const EFilerError&) {
+        std::fprintf(stderr, "Unable to open %s. Possibly\ncorrupted, possibly not a Calendar file\n",
+                     qPrintable(path));
+        return ToolFailed;
+    }
+
+    QJsonObject json = pageJson(*page);
+    // The program drops such objects without a word; here it is said.
+    if (!objectListError.isEmpty())
+        json["objectListError"] = objectListError;
+    std::fputs(QJsonDocument(json).toJson(QJsonDocument::Indented).constData(), stdout);
+    return ToolOk;
+}
+
+ToolCommandRegistration reg({"info", "FILE: what a .QXF/.QXS holds, as JSON", &run});
+
+} // namespace

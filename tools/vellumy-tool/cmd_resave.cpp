@@ -1,0 +1,66 @@
+// vellumy-tool resave: reads a calendar document or style sheet into a page
+// as the program opens it and writes it out again (by OUT's extension: .QXS a
+// style sheet, anything else a document). An untouched file comes out byte
+// for byte as it went in.
+#include <QFileInfo>
+#include <QStringList>
+#include <cstdio>
+
+#include "ToolCommand.h"
+#include "page/CalendarPanel32.h"
+#include "persist/FilerError.h"
+
+namespace {
+
+bool isStyleSheet(const QString& path)
+{
+    return QFileInfo(path).suffix().compare(QLatin1String("QXS"), Qt::CaseInsensitive) == 0;
+}
+
+int run(const QStringList& arguments)
+{
+    if (arguments.size() != 2) {
+        std::fprintf(stderr, "usage: vellumy-tool resave IN OUT\n");
+        return ToolBadUsage;
+    }
+    const QString& in = arguments[0];
+    const QString& out = arguments[1];
+
+    // The main window's part: it owns the page and every page object read.
+    TComponent owner;
+    auto* page = new TCalendarPanel32(&owner);
+    page->ResetToDefaults();
+    QString objectListError;
+    try {
+        if (isStyleSheet(in)) {
+            page->LoadStyleSheet(in);
+        } else {
+            page->SetUserTitle(QString());
+            page->LoadDocument(in, &owner, &objectListError);
+            page->AttachAll();
+        }
+    } catch (const EFilerError&) {
+        std::fprintf(stderr, "Unable to open %s. Possibly\ncorrupted, possibly not a Calendar file\n", qPrintable(in));
+        return ToolFailed;
+    }
+    // The program carries on without the objects it could not read; writing
+    // the page now would lose them for good.
+    if (!objectListError.isEmpty()) {
+        std::fprintf(stderr,
+                     "vellumy-tool resave: the page objects of %s could not all be read (%s); %s was not written\n",
+                     qPrintable(in), qPrintable(objectListError), qPrintable(out));
+        return ToolFailed;
+    }
+
+    QString error;
+    const bool saved = isStyleSheet(out) ? page->SaveStyleSheet(out, &error) : page->SaveDocument(out, &error);
+    if (!saved) {
+        std::fprintf(stderr, "Unable to save %s\n%s\n", qPrintable(out), qPrintable(error));
+        return ToolFailed;
+    }
+    return ToolOk;
+}
+
+ToolCommandRegistration reg({"resave", "IN OUT: read a .QXF/.QXS and write it again", &run});
+
+} // namespace
