@@ -2,14 +2,16 @@
 // the layout engine from scripts.
 #include <QStringList>
 #include <cstdio>
-#include <optional>
+#include <algorithm>
 
+#include "PageOptions.h"
 #include "ToolCommand.h"
 #include "page/CalendarPanel32.h"
 #include "platform/ScreenMetrics.h"
 
 namespace {
 
+// The layout command's defaults: a page as constructed, in January 1997.
 struct Options {
     int layout = loFullCalendar;
     int month = 1;
@@ -22,69 +24,24 @@ struct Options {
     int ppi = 96;
 };
 
-// Throws the one-line message for a bad option.
-struct UsageError {
-    QString message;
-};
-
-int intValue(const QString& option, const QString& text, int low, int high)
-{
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    if (!ok || value < low || value > high)
-        throw UsageError{QStringLiteral("%1 needs a whole number from %2 to %3, not '%4'")
-                             .arg(option).arg(low).arg(high).arg(text)};
-    return value;
-}
-
 Options parse(const QStringList& args)
 {
-    Options o;
+    PageOptions page;
     for (int i = 0; i < args.size(); ++i) {
-        const QString& option = args[i];
-        if (option == QLatin1String("--a4")) {
-            o.a4 = true;
-            continue;
-        }
-        static const QStringList withValue = {"--layout", "--month", "--year", "--day", "--margins",
-                                              "--start-of-week", "--number-position", "--ppi"};
-        if (!withValue.contains(option))
-            throw UsageError{QStringLiteral("unknown option '%1'").arg(option)};
-        if (i + 1 >= args.size())
-            throw UsageError{QStringLiteral("%1 needs a value").arg(option)};
-        const QString value = args[++i];
-        if (option == QLatin1String("--layout"))
-            o.layout = intValue(option, value, 0, CalendarLayoutCount - 1);
-        else if (option == QLatin1String("--month"))
-            o.month = intValue(option, value, 1, 12);
-        else if (option == QLatin1String("--year"))
-            o.year = intValue(option, value, 1, 9999);
-        else if (option == QLatin1String("--day"))
-            o.day = intValue(option, value, 1, 31);
-        else if (option == QLatin1String("--start-of-week"))
-            o.startOfWeek = intValue(option, value, 1, 2);
-        else if (option == QLatin1String("--ppi"))
-            o.ppi = intValue(option, value, 24, 600);
-        else if (option == QLatin1String("--number-position")) {
-            if (value == QLatin1String("center"))
-                o.numberPosition = cnpCenter;
-            else if (value == QLatin1String("upper-right"))
-                o.numberPosition = cnpUpperRight;
-            else
-                throw UsageError{QStringLiteral("--number-position is center or upper-right, not '%1'").arg(value)};
-        } else if (option == QLatin1String("--margins")) {
-            const QStringList parts = value.split(QLatin1Char(','));
-            if (parts.size() != 4)
-                throw UsageError{QStringLiteral("--margins needs four inches L,T,R,B, not '%1'").arg(value)};
-            for (int k = 0; k < 4; ++k) {
-                bool ok = false;
-                const float inches = parts[k].toFloat(&ok);
-                if (!ok || !(inches >= 0.0f && inches <= 3.0f))
-                    throw UsageError{QStringLiteral("--margins: each margin is 0 to 3 inches, not '%1'").arg(parts[k])};
-                o.margins[k] = inches;
-            }
-        }
+        if (!ParsePageOption(args, i, page))
+            throw UsageError{QStringLiteral("unknown option '%1'").arg(args[i])};
     }
+    Options o;
+    o.layout = page.layout.value_or(o.layout);
+    o.month = page.month.value_or(o.month);
+    o.year = page.year.value_or(o.year);
+    o.day = page.day.value_or(o.day);
+    o.a4 = page.a4;
+    if (page.margins)
+        std::copy(page.margins->begin(), page.margins->end(), o.margins);
+    o.startOfWeek = page.startOfWeek.value_or(o.startOfWeek);
+    o.numberPosition = page.numberPosition.value_or(o.numberPosition);
+    o.ppi = page.ppi;
     return o;
 }
 
@@ -179,10 +136,7 @@ int run(const QStringList& arguments)
     return ToolOk;
 }
 
-ToolCommandRegistration reg({"layout",
-                             "[--layout 0-21] [--month M] [--year Y] [--day D] [--a4] [--margins L,T,R,B] "
-                             "[--start-of-week 1|2] [--number-position center|upper-right] [--ppi N]: "
-                             "page geometry as JSON",
-                             &run});
+const QByteArray usage = QByteArray(PageOptionsUsage) + ": page geometry as JSON";
+ToolCommandRegistration reg({"layout", usage.constData(), &run});
 
 } // namespace

@@ -1,0 +1,39 @@
+#pragma once
+// The page options shared by the commands that build a calendar page
+// (layout, render): which layout, date, paper, margins, week start, number
+// position and screen resolution. An option not given stays empty, so each
+// command decides its own defaults.
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <optional>
+
+#include "page/CalendarTypes.h"
+
+struct PageOptions {
+    std::optional<int> layout;
+    std::optional<int> month;
+    std::optional<int> year;
+    std::optional<int> day;
+    bool a4 = false;
+    std::optional<std::array<float, 4>> margins;   // left, top, right, bottom
+    std::optional<int> startOfWeek;
+    std::optional<TCalendarNumberPosition> numberPosition;
+    int ppi = 96;
+};
+
+// A bad option; its message is one line.
+struct UsageError {
+    QString message;
+};
+
+// The usage text of the page options.
+extern const char* const PageOptionsUsage;
+
+// Takes the page option at args[i] (and its value, advancing i) into
+// `options`; false when args[i] is no page option. Throws UsageError for a
+// page option with a missing or bad value.
+bool ParsePageOption(const QStringList& args, int& i, PageOptions& options);
+
+// A whole number option value within low..high (throws UsageError).
+int IntOptionValue(const QString& option, const QString& text, int low, int high);

@@ -1,0 +1,152 @@
+// vellumy-tool render: the calendar page as the window shows it (the page
+// with its page objects), saved as a PNG image.
+#include <QFileInfo>
+#include <QPixmap>
+#include <QStringList>
+#include <QTextDocument>
+#include <cstdio>
+
+#include "PageOptions.h"
+#include "ToolCommand.h"
+#include "page/CalendarPanel32.h"
+#include "platform/ScreenMetrics.h"
+#include "richtext/WPRtfText.h"
+
+namespace {
+
+struct RenderOptions {
+    PageOptions page;
+    QString file;
+    QString output;
+    int zoomPercent = 100;
+    std::optional<QString> border;
+    std::optional<QString> title;
+    QString cellText;
+};
+
+RenderOptions parse(const QStringList& args)
+{
+    RenderOptions o;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& option = args[i];
+        if (ParsePageOption(args, i, o.page))
+            continue;
+        static const QStringList withValue = {"-o", "--zoom", "--border", "--title", "--cell-text"};
+        if (withValue.contains(option)) {
+            if (i + 1 >= args.size())
+                throw UsageError{QStringLiteral("%1 needs a value").arg(option)};
+            const QString value = args[++i];
+            if (option == QLatin1String("-o"))
+                o.output = value;
+            else if (option == QLatin1String("--zoom"))
+                o.zoomPercent = IntOptionValue(option, value, 10, 400);
+            else if (option == QLatin1String("--border"))
+                o.border = value;
+            else if (option == QLatin1String("--title"))
+                o.title = value;
+            else
+                o.cellText = value;
+            continue;
+        }
+        if (option.startsWith(QLatin1Char('-')))
+            throw UsageError{QStringLiteral("unknown option '%1'").arg(option)};
+        if (!o.file.isEmpty())
+            throw UsageError{QStringLiteral("only one document, not '%1' as well").arg(option)};
+        o.file = option;
+    }
+    if (o.output.isEmpty())
+        throw UsageError{QStringLiteral("-o OUT.png is required")};
+    return o;
+}
+
+// A new calendar, then what the options ask for; a layout given is chosen as
+// the properties dialog chooses it, with the mini font sizes of that layout.
+void applyOptions(TCalendarPanel32& page, const RenderOptions& o)
+{
+    const PageOptions& p = o.page;
+    if (p.a4)
+        page.SetPaperSizeA4(true);
+    if (p.margins) {
+        page.SetLeftMarginInch((*p.margins)[0]);
+        page.SetTopMarginInch((*p.margins)[1]);
+        page.SetRightMarginInch((*p.margins)[2]);
+        page.SetBottomMarginInch((*p.margins)[3]);
+    }
+    if (p.startOfWeek)
+        page.SetStartOfWeek(*p.startOfWeek);
+    if (p.numberPosition)
+        page.SetNumberPosition(*p.numberPosition);
+    if (p.day)
+        page.SetMainCalDay(*p.day);
+    if (p.month)
+        page.SetMainCalMonth(*p.month);
+    if (p.year)
+        page.SetMainCalYear(*p.year);
+    if (p.layout) {
+        page.SetCalendarLayout(TCalendarLayout(*p.layout));
+        page.UpdatePageLayout(true);
+    }
+    if (o.title)
+        page.SetUserTitle(*o.title);
+    if (o.border)
+        page.SetWMFBorderFile(*o.border);
+}
+
+// The text in every cell that shows a day (every row of a planner).
+void fillCells(TCalendarPanel32& page, const QString& text)
+{
+    page.DrawPage();
+    QTextDocument document;
+    document.setPlainText(text);
+    TWPRtfText rtf;
+    rtf.SetDocument(document);
+    for (int i = 1; i <= DayCellCount; ++i) {
+        const DayCellInfo& cell = page.MainDrawParams().Cell(i);
+        if (!cell.TextRect.IsZero() && (cell.DayNumber > 0 || page.PlannerMode()))
+            page.SetCellText(i, rtf);
+    }
+}
+
+int run(const QStringList& arguments)
+{
+    RenderOptions o;
+    try {
+        o = parse(arguments);
+    } catch (const UsageError& error) {
+        std::fprintf(stderr, "vellumy-tool render: %s\n", qPrintable(error.message));
+        return ToolBadUsage;
+    }
+    if (!o.file.isEmpty()) {
+        std::fprintf(stderr, "vellumy-tool render: this build cannot read documents yet ('%s')\n",
+                     qPrintable(o.file));
+        return ToolFailed;
+    }
+
+    SetScreenPPIForTesting(o.page.ppi);
+    // Never destroyed: a page's destructor empties the program folder's object
+    // clipboard, which belongs to the running application.
+    auto* page = new TCalendarPanel32(nullptr);
+    page->ResetToDefaults();
+    applyOptions(*page, o);
+    if (o.border && page->WMFBorderFile() != *o.border)
+        std::fprintf(stderr, "vellumy-tool render: no border picture '%s' for this orientation in %s\n",
+                     qPrintable(*o.border), qPrintable(QFileInfo(page->BorderFilePath(*o.border)).path()));
+    if (!o.cellText.isEmpty())
+        fillCells(*page, o.cellText);
+    if (o.zoomPercent != 100)
+        page->SetZoom(float(o.zoomPercent) / 100.0f);
+
+    const QPixmap image = page->grab();
+    if (image.isNull() || !image.save(o.output, "PNG")) {
+        std::fprintf(stderr, "vellumy-tool render: cannot write '%s'\n", qPrintable(o.output));
+        return ToolFailed;
+    }
+    return ToolOk;
+}
+
+const QByteArray usage = QByteArray("[FILE] -o OUT.png [--zoom PERCENT] [--border NAME] [--title TEXT] "
+                                    "[--cell-text TEXT] ")
+    + PageOptionsUsage + ": the page as the window shows it, as a PNG image";
+ToolCommandRegistration reg({"render", usage.constData(), &run});
+
+} // namespace
