@@ -1,14 +1,89 @@
 #include "page/ScreenText.h"
 
+#include <QGlyphRun>
+#include <QHash>
 #include <QPainter>
+#include <QTextLayout>
 
 #include "persist/Font.h"
 
-TScreenText::TScreenText(const CalFontParams& font)
-    : font_(font.ToQFont(TFont::PixelsPerInch)), metrics_(font_), color_(ToQColor(font.Color))
+// A text shaped in one font: its glyphs with positions relative to the line's
+// top-left corner, the line's ascent in those units and the advance width.
+struct TShapedText {
+    QList<QGlyphRun> runs;
+    qreal lineAscent = 0;
+    int width = 0;
+};
+
+namespace {
+
+// Texts by font and content. A page shows a few hundred different ones; the
+// cache starts again when a long session has filled it with more.
+using ShapeCache = QHash<QString, TShapedText>;
+constexpr qsizetype MaxCachedTexts = 4000;
+
+ShapeCache& shapeCache()
 {
-    ascent_ = metrics_.ascent();
-    lineHeight_ = metrics_.ascent() + metrics_.descent();
+    static ShapeCache cache;
+    return cache;
+}
+
+struct FontInfo {
+    int ascent;
+    int lineHeight;
+};
+
+FontInfo fontInfo(const QString& key, const QFont& font)
+{
+    static QHash<QString, FontInfo> infos;
+    auto it = infos.constFind(key);
+    if (it != infos.constEnd())
+        return *it;
+    const QFontMetrics metrics(font);
+    const FontInfo info{metrics.ascent(), metrics.ascent() + metrics.descent()};
+    infos.insert(key, info);
+    return info;
+}
+
+} // namespace
+
+TScreenText::TScreenText(const CalFontParams& font)
+    : font_(font.ToQFont(TFont::PixelsPerInch)), color_(ToQColor(font.Color))
+{
+    fontKey_ = font_.key();
+    const FontInfo info = fontInfo(fontKey_, font_);
+    ascent_ = info.ascent;
+    lineHeight_ = info.lineHeight;
+}
+
+const TShapedText& TScreenText::shaped(const QString& text) const
+{
+    ShapeCache& cache = shapeCache();
+    const QString key = fontKey_ + QChar(0) + text;
+    auto it = cache.constFind(key);
+    if (it != cache.constEnd())
+        return *it;
+    if (cache.size() >= MaxCachedTexts)
+        cache.clear();
+
+    TShapedText shape;
+    QTextLayout layout(text, font_);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    if (line.isValid()) {
+        line.setLineWidth(1e7);
+        line.setPosition(QPointF(0, 0));
+    }
+    layout.endLayout();
+    shape.runs = layout.glyphRuns();
+    shape.lineAscent = line.isValid() ? line.ascent() : 0;
+    shape.width = QFontMetrics(font_).horizontalAdvance(text);
+    return *cache.insert(key, shape);
+}
+
+int TScreenText::Width(const QString& text) const
+{
+    return shaped(text).width;
 }
 
 void TScreenText::Select(QPainter& painter) const
@@ -21,7 +96,8 @@ void TScreenText::Draw(QPainter& painter, const PixelRect& rect, const QString& 
 {
     if (text.isEmpty() || rect.right <= rect.left || rect.bottom <= rect.top)
         return;
-    const int width = Width(text);
+    const TShapedText& shape = shaped(text);
+    const int width = shape.width;
     int x = rect.left;
     if (h == Center)
         x = (rect.left + rect.right - width) / 2;
@@ -40,7 +116,10 @@ void TScreenText::Draw(QPainter& painter, const PixelRect& rect, const QString& 
         painter.save();
         painter.setClipRect(rect.ToQRect(), Qt::IntersectClip);
     }
-    painter.drawText(QPoint(x, y + ascent_), text);
+    // The glyphs sit on the baseline the font's whole-pixel ascent gives.
+    const QPointF origin(x, y + ascent_ - shape.lineAscent);
+    for (const QGlyphRun& run : shape.runs)
+        painter.drawGlyphRun(origin, run);
     if (!fits)
         painter.restore();
 }

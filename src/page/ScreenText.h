@@ -3,6 +3,10 @@
 // canvas places DrawText output: the line box is the font's ascent plus
 // descent, centred with integer division, and text that does not fit its
 // rectangle is clipped to it. Ampersands are ordinary characters.
+//
+// A page repeats the same few texts (day numbers, weekday names, month
+// titles) in the same fonts paint after paint, so each text is shaped once
+// and its glyphs are kept for later paints.
 #include <QFont>
 #include <QFontMetrics>
 #include <QString>
@@ -10,6 +14,7 @@
 #include "page/CalDrawParams.h"
 
 class QPainter;
+struct TShapedText;
 
 class TScreenText {
 public:
@@ -21,15 +26,17 @@ public:
 
     const QFont& Font() const { return font_; }
     int LineHeight() const { return lineHeight_; }
-    int Width(const QString& text) const { return metrics_.horizontalAdvance(text); }
+    int Width(const QString& text) const;
 
     // Selects font and text colour on the painter; Draw relies on them.
     void Select(QPainter& painter) const;
     void Draw(QPainter& painter, const PixelRect& rect, const QString& text, HAlign h, VAlign v) const;
 
 private:
+    const TShapedText& shaped(const QString& text) const;
+
     QFont font_;
-    QFontMetrics metrics_;
+    QString fontKey_;
     QColor color_;
     int ascent_ = 0;
     int lineHeight_ = 0;
