@@ -10,6 +10,7 @@
 #include "persist/Font.h"
 #include "platform/ProgramFolder.h"
 #include "platform/WmfWriter.h"
+#include "richtext/WPRtfStorage.h"
 #include "richtext/WPRtfText.h"
 
 using namespace vellumy::test;
@@ -221,8 +222,11 @@ TEST(RenderPage, CellTextIsPaintedInsideItsTextRectangle)
                     changed |= QRect(x, y, 1, 1);
         ASSERT_FALSE(changed.isEmpty()) << zoom;
         EXPECT_TRUE(text.ToQRect().contains(changed)) << zoom;
-        // The same page drawn again is the same image.
+        // The same page drawn again is the same image, from the same parsed
+        // text.
+        const auto parsed = page->CellTexts(10)->RtfText().SharedDocument();
         EXPECT_EQ(page->DrawPage(), with) << zoom;
+        EXPECT_EQ(page->CellTexts(10)->RtfText().SharedDocument(), parsed);
         if (zoom != 1.0f)
             SaveForInspection(with, QStringLiteral("render-cell-text-60.png"));
     }
