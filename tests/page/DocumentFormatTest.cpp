@@ -395,7 +395,9 @@ TEST(DocumentFormat, OutOfRangeValuesKeepTheFieldsUsable)
     c.style.numberPosition = 7;
     c.month = 13;
     c.hour = 25;
+    c.style.titleFont.name = QString(300, QLatin1Char('N'));
     f.load(documentBytes(c));
+    EXPECT_EQ(f.page->TitleFont().Name(), QString(255, QLatin1Char('N')));
     // Unusable values are not taken; the rest of the file is.
     EXPECT_EQ(f.page->CalendarLayout(), loFullCalendar);
     EXPECT_EQ(f.page->HeadersStyle(), dsThreeChars);

@@ -3,9 +3,11 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 
 #include "DocumentTestSupport.h"
+#include "TestSupport.h"
 #include "page/CalendarPanel32.h"
 #include "persist/ObjectReader.h"
 #include "persist/ObjectWriter.h"
@@ -273,4 +275,29 @@ TEST(StyleSheetRoundTrip, StyleTravelsAloneAndLeavesTheRestOfThePage)
     const QByteArray bytes = readAll(path);
     EXPECT_EQ(bytes.indexOf("TPF0"), -1);
     EXPECT_EQ(bytes.indexOf("own title"), -1);
+}
+
+TEST(DocumentRoundTrip, ALoadedDocumentDrawsWithItsStyleAndTexts)
+{
+    Page p;
+    p.page->ResetToDefaults();
+    p.page->LoadDocument(vellumy::test::DataPath("documents/Sample.QXF"), &p.owner);
+    // Centred numbers leave no room for text: put them in the corner.
+    p.page->SetNumberPosition(cnpUpperRight);
+    const QImage image = p.page->DrawPage();
+    vellumy::test::SaveForInspection(image, "document-sample.png");
+    ASSERT_EQ(image.size(), QSize(1122, 794));   // A4 landscape
+    // The title band in the document's colour $00C0FFEE (blue C0, green FF, red EE).
+    const PixelRect title = p.page->MainDrawParams().TitleRect;
+    ASSERT_GT(title.Width(), 0);
+    EXPECT_GT(vellumy::test::CountPixels(image, title.ToQRect(), QColor(0xEE, 0xFF, 0xC0)), title.Width() * 10);
+    // Cell 17 (Wednesday the 16th of July 2031, weeks from Monday) holds
+    // "Cafe au lait": ink inside its text rectangle; cell 18 has no text.
+    const auto ink = [&](int cell) {
+        const QRect r = p.page->MainDrawParams().Cell(cell).TextRect.ToQRect();
+        return r.width() * r.height() - vellumy::test::CountPixels(image, r, Qt::white);
+    };
+    EXPECT_EQ(p.page->GetCellDay(17), 16);
+    EXPECT_GT(ink(17), 20);
+    EXPECT_EQ(ink(18), 0);
 }
