@@ -407,6 +407,18 @@ TEST(DocumentFormat, OutOfRangeValuesKeepTheFieldsUsable)
     EXPECT_EQ(f.page->MainCalYear(), 2031);
     EXPECT_EQ(f.page->UserTitle(), "Our summer");
     EXPECT_FALSE(f.page->DrawPage().isNull());
+
+    // Margins far outside the paper, and extreme dates, still draw.
+    for (const std::array<int, 4>& margins : {std::array<int, 4>{-30000, 2000000000, 900, 0},
+                                              std::array<int, 4>{1100, 1200, -2000000000, 2000000000}}) {
+        Fixture g;
+        DocumentContent d;
+        d.style.margins = margins;
+        d.year = 2000000000;
+        d.day = -5;
+        g.load(documentBytes(d));
+        EXPECT_FALSE(g.page->DrawPage().isNull());
+    }
 }
 
 TEST(DocumentFormat, StyleSheetsAndDocumentsOpenedAsTheOtherFail)
@@ -456,5 +468,37 @@ TEST(StyleSheetFormat, OldAndNewStyleSheetsLeaveDateCellsTitleAndObjects)
         // A version 3 sheet has no border: the page's is cleared.
         EXPECT_EQ(f.page->WMFBorderFile(), version == 4 ? "Holly" : "") << version;
         EXPECT_EQ(f.page->PageWidthPx(), 1122);
+    }
+}
+
+TEST(DocumentFormat, DamagedDocumentsFailCleanly)
+{
+    // Bytes changed at random places, also in lengths, counts and tags: every
+    // load either succeeds or raises the stream's error, and the page can be
+    // drawn afterwards.
+    DocumentContent c;
+    c.cells[3] = rtfText("three");
+    c.objects = {{"A", 1, 1, 10, 10, "one", {}}, {"B", 2, 2, 10, 10, "two", {}}};
+    const QByteArray original = documentBytes(c);
+    quint32 seed = 12345;
+    const auto next = [&seed] {
+        seed = seed * 1664525u + 1013904223u;
+        return seed >> 8;
+    };
+    for (int round = 0; round < 150; ++round) {
+        QByteArray bytes = original;
+        const int changes = 1 + int(next() % 4);
+        for (int k = 0; k < changes; ++k)
+            bytes[next() % bytes.size()] = char(next() & 0xFF);
+        if (round % 3 == 0)
+            bytes.truncate(next() % bytes.size());
+        Fixture f;
+        try {
+            f.load(bytes);
+        } catch (const EFilerError&) {
+        }
+        EXPECT_FALSE(f.page->DrawPage().isNull()) << round;
+        for (TGGraphicControl* object : f.page->PageObjects())
+            EXPECT_FALSE(object->IsLoading()) << round;
     }
 }
