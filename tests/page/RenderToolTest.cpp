@@ -1,12 +1,14 @@
 // vellumy-tool render: the PNG holds exactly what the page paints.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include "RenderTestSupport.h"
+#include "richtext/WPRtfText.h"
 
 namespace {
 
@@ -63,10 +65,40 @@ TEST(RenderTool, WritesThePageAsThePageDrawsIt)
     const QString bordered = dir.filePath(QStringLiteral("bordered.png"));
     run = render({"-o", bordered, "--layout", "0", "--month", "3", "--year", "1997", "--border", "Classic"});
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
-    if (run.err.contains("no border picture"))
+    if (run.err.contains("no readable border picture"))
         GTEST_SKIP() << "the border pictures are not built";
     const QImage border(bordered);
     EXPECT_FALSE(vellumy::test::InkBox(border, QRect(50, 50, 30, 900)).isEmpty());
+}
+
+TEST(RenderTool, RendersADocumentAsItWasSaved)
+{
+    if (!QFileInfo::exists(toolPath()))
+        GTEST_SKIP() << "vellumy-tool is not built";
+    QTemporaryDir dir;
+    const QString document = dir.filePath(QStringLiteral("week.QXF"));
+    auto page = vellumy::test::JanuaryPage();
+    page->SetCalendarLayout(loFCMinisInTitle);
+    page->SetMainCalMonth(7);
+    page->SetTitleBGColor(0x00C0FFC0);
+    page->SetUserTitle(QStringLiteral("Summer & Sun"));
+    page->DrawPage();
+    page->SetCellText(page->FindCellByDay(14),
+                      TWPRtfText(QByteArray("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 Holiday\\par}")));
+    ASSERT_TRUE(page->SaveDocument(document));
+
+    const QString out = dir.filePath(QStringLiteral("week.png"));
+    ToolRun run = render({document, "-o", out});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    EXPECT_EQ(QImage(out).convertToFormat(QImage::Format_RGB32), page->DrawPage());
+
+    QFile damaged(dir.filePath(QStringLiteral("damaged.QXF")));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("TPF0 and then nothing sensible");
+    damaged.close();
+    run = render({damaged.fileName(), "-o", out});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("Unable to open")) << run.err.constData();
 }
 
 TEST(RenderTool, RejectsWhatItCannotDo)

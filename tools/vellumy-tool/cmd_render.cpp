@@ -9,6 +9,7 @@
 #include "PageOptions.h"
 #include "ToolCommand.h"
 #include "page/CalendarPanel32.h"
+#include "persist/FilerError.h"
 #include "platform/ScreenMetrics.h"
 #include "richtext/WPRtfText.h"
 
@@ -116,20 +117,33 @@ int run(const QStringList& arguments)
         std::fprintf(stderr, "vellumy-tool render: %s\n", qPrintable(error.message));
         return ToolBadUsage;
     }
-    if (!o.file.isEmpty()) {
-        std::fprintf(stderr, "vellumy-tool render: this build cannot read documents yet ('%s')\n",
-                     qPrintable(o.file));
-        return ToolFailed;
-    }
 
     SetScreenPPIForTesting(o.page.ppi);
+    // The main window's part: it owns the page and the page objects read.
     // Never destroyed: a page's destructor empties the program folder's object
     // clipboard, which belongs to the running application.
-    auto* page = new TCalendarPanel32(nullptr);
+    auto* owner = new TComponent;
+    auto* page = new TCalendarPanel32(owner);
     page->ResetToDefaults();
+    if (!o.file.isEmpty()) {
+        QString objectListError;
+        try {
+            page->SetUserTitle(QString());
+            page->LoadDocument(o.file, owner, &objectListError);
+            page->AttachAll();
+        } catch (const EFilerError&) {
+            std::fprintf(stderr, "Unable to open %s. Possibly\ncorrupted, possibly not a Calendar file\n",
+                         qPrintable(o.file));
+            return ToolFailed;
+        }
+        // The window shows the page without the objects it could not read.
+        if (!objectListError.isEmpty())
+            std::fprintf(stderr, "vellumy-tool render: the page objects of %s could not all be read (%s)\n",
+                         qPrintable(o.file), qPrintable(objectListError));
+    }
     applyOptions(*page, o);
     if (o.border && page->WMFBorderFile() != *o.border)
-        std::fprintf(stderr, "vellumy-tool render: no border picture '%s' for this orientation in %s\n",
+        std::fprintf(stderr, "vellumy-tool render: no readable border picture '%s' for this orientation in %s\n",
                      qPrintable(*o.border), qPrintable(QFileInfo(page->BorderFilePath(*o.border)).path()));
     if (!o.cellText.isEmpty())
         fillCells(*page, o.cellText);
