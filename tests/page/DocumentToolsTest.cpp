@@ -199,6 +199,22 @@ TEST(DocumentTools, InfoPrintsThePageAsJson)
     EXPECT_EQ(page["objects"].toArray().size(), 0);
     EXPECT_FALSE(page.contains("objectListError"));
 
+    // The tool shares its folder with the program: the object clipboard there
+    // is left alone.
+    const QString clipboard = QStringLiteral(VELLUMY_BIN_DIR "/Clipbrd.tmp");
+    if (!QFileInfo::exists(clipboard)) {
+        QFile file(clipboard);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("objects");
+        file.close();
+        EXPECT_EQ(runTool({"info", vellumy::test::DataPath("documents/Sample.QXF")}).exitCode, 0);
+        EXPECT_EQ(runTool({"resave", vellumy::test::DataPath("documents/Sample.QXS"),
+                           QDir::temp().filePath("vellumy-resave-check.QXS")}).exitCode, 0);
+        EXPECT_TRUE(QFileInfo::exists(clipboard));
+        QFile::remove(clipboard);
+        QFile::remove(QDir::temp().filePath("vellumy-resave-check.QXS"));
+    }
+
     // Style sheets by their extension; damaged files as the program says it.
     const ToolRun sheet = runTool({"info", vellumy::test::DataPath("documents/Sample.QXS")});
     ASSERT_EQ(sheet.exitCode, 0) << sheet.err.constData();

@@ -130,8 +130,10 @@ int run(const QStringList& arguments)
     const QString& path = arguments[0];
 
     // The main window's part: it owns the page and every page object read.
-    TComponent owner;
-    auto* page = new TCalendarPanel32(&owner);
+    // Never destroyed: a page's destructor empties the program folder's object
+    // clipboard, which belongs to a running program.
+    auto* owner = new TComponent;
+    auto* page = new TCalendarPanel32(owner);
     page->ResetToDefaults();
     QString objectListError;
     try {
@@ -139,7 +141,7 @@ int run(const QStringList& arguments)
             page->LoadStyleSheet(path);
         } else {
             page->SetUserTitle(QString());
-            page->LoadDocument(path, &owner, &objectListError);
+            page->LoadDocument(path, owner, &objectListError);
             page->AttachAll();
         }
     } catch (const EFilerError&) {

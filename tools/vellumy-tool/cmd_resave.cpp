@@ -27,8 +27,10 @@ int run(const QStringList& arguments)
     const QString& out = arguments[1];
 
     // The main window's part: it owns the page and every page object read.
-    TComponent owner;
-    auto* page = new TCalendarPanel32(&owner);
+    // Never destroyed: a page's destructor empties the program folder's object
+    // clipboard, which belongs to a running program.
+    auto* owner = new TComponent;
+    auto* page = new TCalendarPanel32(owner);
     page->ResetToDefaults();
     QString objectListError;
     try {
@@ -36,7 +38,7 @@ int run(const QStringList& arguments)
             page->LoadStyleSheet(in);
         } else {
             page->SetUserTitle(QString());
-            page->LoadDocument(in, &owner, &objectListError);
+            page->LoadDocument(in, owner, &objectListError);
             page->AttachAll();
         }
     } catch (const EFilerError&) {
