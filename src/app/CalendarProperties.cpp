@@ -1,6 +1,6 @@
 #include "app/CalendarProperties.h"
 
-#include <QApplication>
+#include <QAction>
 #include <QButtonGroup>
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <QWhatsThis>
 #include <exception>
 
 #include "app/ColorSwatchButton.h"
@@ -80,6 +81,10 @@ TCalendarProperties::TCalendarProperties(QWidget* parent)
     setWindowTitle(QStringLiteral("Calendar Properties"));
     setModal(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, true);
+    // Not every window manager shows the title bar's help button.
+    QAction* whatsThis = QWhatsThis::createAction(this);
+    whatsThis->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1));
+    addAction(whatsThis);
 
     example_ = new TCalendarPanel32(nullptr);
     example_->SetName(QStringLiteral("ExampleCalendar"));

@@ -1,11 +1,14 @@
 // The properties dialog's controls acting on the example page: week start,
 // fonts and colours, styles, names, margins, zoom and the starting time.
 #include <QCheckBox>
+#include <QFontDialog>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTimer>
 
 #include "PropertiesKit.h"
+#include "TestSupport.h"
+#include "app/FontColorDialog.h"
 #include "app/ColorSwatchButton.h"
 #include "app/LanguageNames.h"
 #include "app/SetTimeDialog.h"
@@ -257,4 +260,28 @@ TEST(PropertiesControls, StartingTimeComesFromTheTimeDialog)
     answer(false, "Hour6", "Minute0");
     EXPECT_EQ(e.DayStartTime(), QTime(19, 45)) << "Cancel keeps the time";
     EXPECT_EQ(label->text(), QStringLiteral("7:45 PM"));
+}
+
+TEST(PropertiesControls, TheFontDialogReturnsTheChosenFontWithItsColour)
+{
+    Choosers choosers({.color = [](TColor& color) { color = TColors::clMaroon; return true; }});
+    TFontColorDialog dialog(TFont(QStringLiteral("Liberation Serif"), 16, TFont::fsBold, TColors::clWhite));
+    dialog.show();
+    auto* chooser = dialog.findChild<QFontDialog*>(QStringLiteral("FontChooser"));
+    ASSERT_TRUE(chooser);
+    EXPECT_EQ(chooser->currentFont().family(), QStringLiteral("Liberation Serif"));
+    EXPECT_EQ(dialog.ChosenFont().Color(), TColors::clWhite) << "the colour is kept unless chosen";
+
+    QFont other(QStringLiteral("Liberation Sans"));
+    other.setPointSize(12);
+    other.setItalic(true);
+    other.setUnderline(true);
+    chooser->setCurrentFont(other);
+    QTest::mouseClick(dialog.findChild<TColorSwatchButton*>(QStringLiteral("FontColorButton")), Qt::LeftButton);
+    const TFont chosen = dialog.ChosenFont();
+    EXPECT_EQ(chosen.Name(), QStringLiteral("Liberation Sans"));
+    EXPECT_EQ(chosen.Size(), 12);
+    EXPECT_EQ(chosen.StyleBits(), unsigned(TFont::fsItalic | TFont::fsUnderline));
+    EXPECT_EQ(chosen.Color(), TColors::clMaroon);
+    vellumy::test::SaveForInspection(dialog.grab().toImage(), QStringLiteral("properties-font-dialog.png"));
 }
