@@ -91,7 +91,13 @@ TCalendarProperties::TCalendarProperties(QWidget* parent)
     buildControls();
 }
 
-TCalendarProperties::~TCalendarProperties() = default;
+TCalendarProperties::~TCalendarProperties()
+{
+    // The memos lose the focus while the dialog is torn down; nothing is
+    // stored into an example that is going away.
+    monthMemo_->removeEventFilter(this);
+    dayMemo_->removeEventFilter(this);
+}
 
 void TCalendarProperties::whenInteractive(const std::function<void()>& change)
 {

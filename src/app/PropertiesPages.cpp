@@ -419,6 +419,7 @@ QWidget* TCalendarProperties::buildHeadersPage()
 
     QGroupBox* group = groupBox(QStringLiteral("Day Names"), QStringLiteral("HeaderStylesGroup"));
     auto* form = new QFormLayout(group);
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     headerStyle_ = comboBox(QStringLiteral("CalHeaderStyleCombo"), styles);
     headerStyle_->setWhatsThis(tr("How the weekday names above the month grid and in planners are shortened."));
     form->addRow(tr("Calendar:"), headerStyle_);
@@ -447,6 +448,7 @@ QWidget* TCalendarProperties::buildLinesPage()
 
     QGroupBox* group = groupBox(QStringLiteral("Lines"), QStringLiteral("LineStylesGroup"));
     auto* form = new QFormLayout(group);
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     lineLayout_ = comboBox(QStringLiteral("CalendarLineLayoutCombo"),
                            {QStringLiteral("Full"), QStringLiteral("Headers & Cells"), QStringLiteral("Cells Only")});
     lineLayout_->setWhatsThis(tr("Which lines the month grid draws: everything, the weekday row and the cells, "
@@ -479,13 +481,14 @@ QWidget* TCalendarProperties::buildPlannerPage()
 
     QGroupBox* group = groupBox(QStringLiteral("Starting Time"), QStringLiteral("StartTimeGroup"));
     auto* form = new QFormLayout(group);
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     timeLabel_ = new QLabel(group);
     timeLabel_->setObjectName(QStringLiteral("TimeLabel"));
     timeLabel_->setWhatsThis(tr("The time of the first hour row of the day planners."));
     form->addRow(tr("First hour:"), timeLabel_);
     startTimeButton_ = pushButton(QStringLiteral("Set Starting Time..."), QStringLiteral("StartTimeButton"));
     startTimeButton_->setWhatsThis(tr("Choose the time of the first hour row of the day planners."));
-    form->addRow(startTimeButton_);
+    form->addRow(leftAligned(startTimeButton_));
     auto* note = new QLabel(tr("Day planners of 10 and 15 hours label their rows from this time on."), group);
     note->setWordWrap(true);
     form->addRow(note);
@@ -555,6 +558,7 @@ QWidget* TCalendarProperties::buildMarginsPage()
 
     QGroupBox* group = groupBox(QStringLiteral("Page Margins"), QStringLiteral("MarginsGroup"));
     auto* form = new QFormLayout(group);
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     const char* names[] = {"LeftMarginInchcombo", "TopMarginInchcombo", "RightMarginInchcombo",
                            "BottomMarginInchcombo"};
     const QString labels[] = {tr("Left:"), tr("Top:"), tr("Right:"), tr("Bottom:")};
