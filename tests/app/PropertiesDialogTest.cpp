@@ -216,3 +216,24 @@ TEST(PropertiesDialog, EveryPageForAPersonToLookAt)
     showTab(*dialog, 6);
     vellumy::test::SaveForInspection(dialog->grab().toImage(), QStringLiteral("properties-planner.png"));
 }
+
+TEST(PropertiesDialog, ClosingTheDialogKeepsTheObjectClipboard)
+{
+    const QString clipboard = ProgramFolder() + QStringLiteral("Clipbrd.tmp");
+    QFile file(clipboard);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("objects cut from the page");
+    file.close();
+    {
+        auto dialog = openDialog();
+        click(*dialog, "CancelButton");
+    }
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("objects cut from the page"));
+    file.close();
+    QFile::remove(clipboard);
+
+    // Without a clipboard none is made.
+    openDialog().reset();
+    EXPECT_FALSE(QFile::exists(clipboard));
+}
