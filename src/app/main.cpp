@@ -1,7 +1,12 @@
+// The program: one instance per user, the application's name, the main window.
 #include <QApplication>
-#include <QMainWindow>
+#include <QFileInfo>
+#include <QProxyStyle>
 #include <cstdio>
 #include <cstdlib>
+
+#include "app/CalendarMain.h"
+#include "platform/SingleInstanceGuard.h"
 
 namespace {
 // Without a window system Qt would abort with a cryptic plugin message.
@@ -14,6 +19,18 @@ bool displayAvailable()
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
     return (x11 && *x11) || (wayland && *wayland);
 }
+
+// Hints wait a little longer than the toolkit's default before they show.
+class HintDelayStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == SH_ToolTip_WakeUpDelay)
+            return TCalendarMain::HintDelayMs;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
 } // namespace
 
 int main(int argc, char* argv[])
@@ -24,10 +41,25 @@ int main(int argc, char* argv[])
         return 1;
     }
     QApplication app(argc, argv);
+
+    // A second start brings the running instance forward and ends.
+    SingleInstanceGuard guard(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
+    if (guard.AnotherInstanceRunning())
+        return 0;
+
     QApplication::setApplicationName(QStringLiteral("Vellumy"));
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Vellumy"));
-    window.resize(1024, 768);
-    window.show();
+    QApplication::setStyle(new HintDelayStyle);
+
+    TCalendarMain window;
+    guard.SetOnActivationRequest([&window] {
+        if (window.isMinimized())
+            window.showNormal();
+        window.show();
+        window.raise();
+        window.activateWindow();
+    });
+    window.FormActivate();
+    while (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
     return app.exec();
 }
