@@ -55,23 +55,22 @@ void TWPRtfText::Assign(const TWPRtfText& other)
 
 void TWPRtfText::SetRtfBytes(const QByteArray& rtf)
 {
+    // The same bytes again (an untouched text saved back) change nothing and
+    // keep the parsed form.
+    if (rtf == rtf_)
+        return;
     rtf_ = rtf;
     changed();
 }
 
 void TWPRtfText::SetDocument(const QTextDocument& document)
 {
-    if (DocumentHasContent(document))
-        rtf_ = TRtfWriter::Write(document);
-    else
-        rtf_.clear();
-    changed();
+    SetRtfBytes(DocumentHasContent(document) ? TRtfWriter::Write(document) : QByteArray());
 }
 
 void TWPRtfText::Clear()
 {
-    rtf_.clear();
-    changed();
+    SetRtfBytes(QByteArray());
 }
 
 void TWPRtfText::changed()

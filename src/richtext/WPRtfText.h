@@ -46,7 +46,7 @@ public:
 
     quint64 Revision() const { return revision_; }
 
-    // Called after every change.
+    // Called after every change (setting the same bytes again is none).
     std::function<void()> OnChange;
 
     // The stream payload and its reading (trailing zero bytes are not part of

@@ -196,8 +196,15 @@ TEST(RtfStorage, PaintingAnUnchangedTextAgainNeitherParsesNorLaysOutAgain)
     parsed->setTextWidth(50);   // the count does see a layout
     EXPECT_GT(relayouts, 0);
 
-    // A change makes a new parse, painted with the new text.
+    // Saving the untouched text back from an editor changes nothing.
     const quint64 revision = storage.Revision();
+    TWPRichText editor;
+    editor.LoadFromStorage(storage);
+    editor.SaveToStorage(storage);
+    EXPECT_EQ(storage.Revision(), revision);
+    EXPECT_EQ(storage.RtfText().SharedDocument(), parsed);
+
+    // A change makes a new parse, painted with the new text.
     storage.RtfText().SetRtfBytes("{\\rtf1 other}");
     EXPECT_NE(storage.Revision(), revision);
     EXPECT_NE(storage.RtfText().SharedDocument(), parsed);
