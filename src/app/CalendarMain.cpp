@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -269,6 +270,15 @@ void TCalendarMain::buildScrollBox()
     toolBar_->setEnabled(false);
 
     scrollBox_->setWidget(scrollContents_);
+
+    // Without a document the scroll box says how to get one.
+    emptyHint_ = new QLabel(QStringLiteral("Choose File, New to design a calendar, or File, Open to open one."),
+                            scrollBox_->viewport());
+    emptyHint_->setObjectName(QStringLiteral("EmptyHint"));
+    emptyHint_->setAlignment(Qt::AlignCenter);
+    emptyHint_->setWordWrap(true);
+    emptyHint_->setForegroundRole(QPalette::PlaceholderText);
+    emptyHint_->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 void TCalendarMain::wirePage()
@@ -477,6 +487,8 @@ bool TCalendarMain::eventFilter(QObject* watched, QEvent* event)
     case QEvent::Resize:
         if (watched == calendarPanel_)
             placeContents();
+        else if (scrollBox_ && watched == scrollBox_->viewport())
+            emptyHint_->setGeometry(scrollBox_->viewport()->rect());
         break;
     case QEvent::Enter:
     case QEvent::MouseMove:

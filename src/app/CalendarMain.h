@@ -23,6 +23,7 @@
 class QAction;
 class QButtonGroup;
 class QFrame;
+class QLabel;
 class QMenu;
 class QMimeData;
 class QPushButton;
@@ -227,6 +228,7 @@ private:
     TWPToolBar* toolBar_ = nullptr;
     QScrollArea* scrollBox_ = nullptr;
     QWidget* scrollContents_ = nullptr;
+    QLabel* emptyHint_ = nullptr;
     QFrame* toolRow_ = nullptr;
     TMRUFileList* recentFiles_ = nullptr;
     QPointer<QWidget> iconPalette_;

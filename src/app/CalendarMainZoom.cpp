@@ -1,6 +1,9 @@
 // Zoom steps, the caption and the command states.
 #include <QAction>
+#include <QAbstractButton>
 #include <QApplication>
+#include <QButtonGroup>
+#include <QLabel>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QToolButton>
@@ -89,6 +92,11 @@ void TCalendarMain::SetButtons()
     printItem_->setEnabled(canPrint);
     printButton_->setEnabled(canPrint);
     cancelChangesItem_->setEnabled(visible && titled);
+
+    // The drawing tools need a page to draw on.
+    for (QAbstractButton* tool : tools_->buttons())
+        tool->setEnabled(visible);
+    emptyHint_->setVisible(!visible);
 
     saveButton_->setVisible(modified_);
     cancelButton_->setVisible(modified_ && titled);

@@ -144,8 +144,9 @@ TEST_F(MainWindowTest, CommandStatesFollowTheDocument)
                              "mnuClearAllCellContents", "mnuPrintCalendar", "mnuPrintSetup",
                              "mnuFillCalendarwithRecurringDates"})
         EXPECT_FALSE(item(window, name)->isEnabled()) << name;
-    for (const char* name : {"ZoomInBtn", "ZoomOutBtn", "PropertiesBtn", "PrintBtn"})
+    for (const char* name : {"ZoomInBtn", "ZoomOutBtn", "PropertiesBtn", "PrintBtn", "Pointerbutton", "DrawLabelButton"})
         EXPECT_FALSE(toolButton(window, name)->isEnabled()) << name;
+    EXPECT_TRUE(window.findChild<QWidget*>(QStringLiteral("EmptyHint"))->isVisible());
     EXPECT_FALSE(button(window, "Savebutton")->isVisible());
     EXPECT_FALSE(button(window, "CancelButton")->isVisible());
     EXPECT_FALSE(window.RichTextToolBar()->isEnabled());
@@ -158,6 +159,8 @@ TEST_F(MainWindowTest, CommandStatesFollowTheDocument)
     EXPECT_FALSE(item(window, "mnuSave")->isEnabled());
     EXPECT_FALSE(item(window, "mnuCancelChanges")->isEnabled());
     EXPECT_TRUE(toolButton(window, "PrintBtn")->isEnabled());
+    EXPECT_TRUE(toolButton(window, "DrawLabelButton")->isEnabled());
+    EXPECT_FALSE(window.findChild<QWidget*>(QStringLiteral("EmptyHint"))->isVisible());
     EXPECT_TRUE(button(window, "Savebutton")->isVisible());
     EXPECT_FALSE(button(window, "CancelButton")->isVisible());
     nextSave = programFile(QStringLiteral("Untitled.QXF"));
