@@ -16,6 +16,7 @@
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QWhatsThis>
+#include <algorithm>
 #include <exception>
 
 #include "app/ColorSwatchButton.h"
@@ -186,11 +187,7 @@ void TCalendarProperties::fillFromExample()
     marginBoxes_[2]->setCurrentIndex(MarginIndexFor(e.RightMarginInch()));
     marginBoxes_[3]->setCurrentIndex(MarginIndexFor(e.BottomMarginInch()));
 
-    int borderRow = e.WMFBorderFile().isEmpty() ? 0 : -1;
-    for (int i = 1; i < borderList_->count() && borderRow < 0; ++i)
-        if (borderList_->item(i)->text().compare(e.WMFBorderFile(), Qt::CaseInsensitive) == 0)
-            borderRow = i;
-    borderList_->setCurrentRow(borderRow);
+    borderList_->setCurrentRow(borderRowOf(e.WMFBorderFile()));
     describeFonts();
 
     initialising_ = wasInitialising;
@@ -500,12 +497,18 @@ void TCalendarProperties::borderChosen(int row)
     // what the example really has.
     const bool wasInitialising = initialising_;
     initialising_ = true;
-    int actual = example_->WMFBorderFile().isEmpty() ? 0 : -1;
-    for (int i = 1; i < borderList_->count() && actual < 0; ++i)
-        if (borderList_->item(i)->text().compare(example_->WMFBorderFile(), Qt::CaseInsensitive) == 0)
-            actual = i;
-    borderList_->setCurrentRow(actual);
+    borderList_->setCurrentRow(borderRowOf(example_->WMFBorderFile()));
     initialising_ = wasInitialising;
+}
+
+int TCalendarProperties::borderRowOf(const QString& name) const
+{
+    if (name.isEmpty())
+        return 0;
+    for (int row = 1; row < borderList_->count(); ++row)
+        if (borderList_->item(row)->text().compare(name, Qt::CaseInsensitive) == 0)
+            return row;
+    return -1;
 }
 
 // --- Closing and help --------------------------------------------------------

@@ -117,6 +117,8 @@ private:
     void okClicked();
     void helpClicked();
     void borderChosen(int row);
+    // The list row of a border name: 0 for none, -1 when not listed.
+    int borderRowOf(const QString& name) const;
     void commitFocusedMemo();
     // Runs `change` on the example unless initialising.
     void whenInteractive(const std::function<void()>& change);
