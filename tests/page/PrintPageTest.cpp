@@ -191,6 +191,8 @@ TEST(PrintPage, ARealPdfCarriesTheTexts)
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("page.pdf"));
     auto page = JanuaryPage();
+    page->SetCalendarLayout(loFCMinisInTitle);
+    page->SetTitleBGColor(Yellow);
     page->SetCellText(20, meeting());
     {
         TReportPrinter report(std::make_unique<TPdfDevice>(file));
@@ -198,6 +200,9 @@ TEST(PrintPage, ARealPdfCarriesTheTexts)
         report.OnPrint = [&](TReportPrinter& r) { page->PrintPage(r, 0, 0); };
         ASSERT_TRUE(report.Execute());
     }
+    const QString inspection = qEnvironmentVariable("VELLUMY_TEST_OUTPUT");
+    if (!inspection.isEmpty())
+        QFile::copy(file, inspection + QStringLiteral("/printed-page.pdf"));
     QProcess process;
     process.start(pdftotext, {QStringLiteral("-layout"), file, QStringLiteral("-")});
     ASSERT_TRUE(process.waitForFinished(30000));
