@@ -4,6 +4,7 @@
 #include <QActionGroup>
 #include <QComboBox>
 #include <QFontComboBox>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QTextCharFormat>
 #include <QToolButton>
@@ -224,7 +225,11 @@ void TWPToolBar::refresh()
 
     {
         const QSignalBlocker blockNames(fontNames_);
-        const int index = fontNames_->findText(attributes.fontName, Qt::MatchFixedString);
+        int index = fontNames_->findText(attributes.fontName, Qt::MatchFixedString);
+        // A name such as "Arial" may be an alias the font system maps to an
+        // installed family; show the family the text is actually drawn with.
+        if (index < 0 && !attributes.fontName.isEmpty())
+            index = fontNames_->findText(QFontInfo(QFont(attributes.fontName)).family(), Qt::MatchFixedString);
         fontNames_->setCurrentIndex(index);
     }
     {

@@ -6,6 +6,7 @@
 #include <QFontComboBox>
 #include <QTest>
 #include <QTextBlock>
+#include <QFontInfo>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
@@ -212,6 +213,14 @@ TEST(RichTextEditor, ToolBarFormatsTheLinkedEditorAndCopiesPicturesBetweenEditor
     EXPECT_TRUE(bar.ButtonAction(TWPToolBar::Bold)->isChecked());
     EXPECT_TRUE(bar.ButtonAction(TWPToolBar::Center)->isChecked());
     EXPECT_EQ(bar.FontSizeList()->currentText(), QStringLiteral("18"));
+
+    // A font name the font system only knows as an alias still shows the
+    // family it is drawn with, not an empty list.
+    emit bar.FontNameList()->textActivated(QStringLiteral("Arial"));
+    selection.setPosition(5);
+    editor.setTextCursor(selection);
+    EXPECT_FALSE(bar.FontNameList()->currentText().isEmpty());
+    EXPECT_EQ(bar.FontNameList()->currentText(), QFontInfo(QFont(QStringLiteral("Arial"))).family());
 
     // The caret in plain text shows plain formats.
     selection.setPosition(1);
