@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "app/CalendarMain.h"
+#include "app/PrintCommands.h"
 #include "platform/SingleInstanceGuard.h"
 
 namespace {
@@ -51,6 +52,7 @@ int main(int argc, char* argv[])
     QApplication::setStyle(new HintDelayStyle);
 
     TCalendarMain window;
+    TPrintCommands::Install(window);
     guard.SetOnActivationRequest([&window] {
         if (window.isMinimized())
             window.showNormal();

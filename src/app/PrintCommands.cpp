@@ -1,0 +1,232 @@
+#include "app/PrintCommands.h"
+
+#include <QApplication>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <cmath>
+
+#include "app/CalendarMain.h"
+#include "page/CalendarPanel32.h"
+#include "platform/MessageBoxes.h"
+
+namespace {
+
+const char* const NoPrinters = "There are no installed printers.\r\nUnable to perform printer related operations";
+const char* const NoDefaultPrinter =
+    "There is no default printer selected.\r\nUnable to perform printer related operations";
+const char* const Completed = "Print job completed and sent to printer!";
+const char* const CompletedSuperText =
+    "Print job completed and sent to printer!\r\rNote: this design contains complex shapes or text.\r"
+    "Please be patient while the printer produces its\routput...";
+const char* const JobFailed = "The print job could not be completed.";
+
+// The hourglass while the page prints; only where there is a screen.
+class PrintingCursor {
+public:
+    PrintingCursor() : active_(qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr)
+    {
+        if (active_)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    ~PrintingCursor() { release(); }
+    void release()
+    {
+        if (active_)
+            QApplication::restoreOverrideCursor();
+        active_ = false;
+    }
+    PrintingCursor(const PrintingCursor&) = delete;
+    PrintingCursor& operator=(const PrintingCursor&) = delete;
+
+private:
+    bool active_;
+};
+
+} // namespace
+
+TPrintCommands::TPrintCommands(TCalendarPanel32& page, std::unique_ptr<TPrintDevice> device, TPrintHost host,
+                               QObject* parent)
+    : QObject(parent), page_(page), host_(std::move(host)), report_(std::move(device))
+{
+    setObjectName(QStringLiteral("ReportPrinter1"));
+    report_.SetTitle(QStringLiteral("ReportPrinter Report"));
+    report_.SetStatusFormat(QStringLiteral("Printing page %p"));
+    report_.SetOrientation(poPortrait);
+    report_.SetStatusParent(host_.DialogParent);
+    report_.OnBeforePrint = [](TReportPrinter&) {};
+    report_.OnPrint = [this](TReportPrinter& report) { PrintEvent(report); };
+}
+
+TPrintCommands::~TPrintCommands() = default;
+
+TPrintCommands* TPrintCommands::Install(TCalendarMain& window, std::unique_ptr<TPrintDevice> device)
+{
+    TPrintHost host;
+    host.DoSaveRichtext = [&window] { window.DoSaveRichtext(); };
+    host.Modified = [&window] { return window.Modified(); };
+    host.SetModified = [&window](bool modified) { window.SetModified(modified); };
+    // The scroll box keeps its place while the page is at 100 % for the job.
+    auto remembered = std::make_shared<QPoint>();
+    host.SetAutoScroll = [&window, remembered](bool on) {
+        QScrollArea* box = window.ScrollBox();
+        if (!on) {
+            *remembered = QPoint(box->horizontalScrollBar()->value(), box->verticalScrollBar()->value());
+            box->setUpdatesEnabled(false);
+            return;
+        }
+        box->horizontalScrollBar()->setValue(remembered->x());
+        box->verticalScrollBar()->setValue(remembered->y());
+        box->setUpdatesEnabled(true);
+    };
+    host.DialogParent = &window;
+
+    auto* commands = new TPrintCommands(*window.CalendarPanel(), std::move(device), std::move(host), &window);
+    window.CheckPrinters = [commands] { return commands->CheckPrinters(); };
+    window.OnPrintCalendar = [commands] { commands->Print(); };
+    window.OnPrintSetup = [commands] { commands->PrintSetup(); };
+    return commands;
+}
+
+bool TPrintCommands::CheckPrinters()
+{
+    if (report_.Printers().isEmpty()) {
+        ShowInfo(QString::fromLatin1(NoPrinters));
+        return false;
+    }
+    if (report_.DefaultPrinter().isEmpty()) {
+        ShowInfo(QString::fromLatin1(NoDefaultPrinter));
+        return false;
+    }
+    return true;
+}
+
+void TPrintCommands::PrintSetup()
+{
+    report_.PrinterSetup(host_.DialogParent);
+}
+
+double TPrintCommands::CutToHundredths(double inches)
+{
+    // A width such as 0.29 is held as 0.28999...; the small allowance keeps
+    // it at 0.29 instead of cutting it to 0.28.
+    return std::trunc(inches * 100.0 + 1e-9) * 0.01;
+}
+
+bool TPrintCommands::CheckPrinterMargins()
+{
+    struct Edge {
+        double unprintable;
+        float margin;
+        const char* line;
+    };
+    const Edge edges[] = {
+        {report_.UnprintableLeft(), page_.LeftMarginInch(), "Left Margin is possibly outside of Printer printable area"},
+        {report_.UnprintableTop(), page_.TopMarginInch(), "Top Margin is possibly outside of Printer printable area"},
+        {report_.UnprintableRight(), page_.RightMarginInch(),
+         "Right Margin is possibly outside of Printer printable area"},
+        {report_.UnprintableBottom(), page_.BottomMarginInch(),
+         "Bottom Margin is possibly outside of Printer printable area"},
+    };
+    QString lines;
+    for (const Edge& edge : edges)
+        if (CutToHundredths(edge.unprintable) > double(edge.margin))
+            lines += QLatin1Char('\r') + QString::fromLatin1(edge.line);
+    if (lines.isEmpty())
+        return true;
+    return AskYesNo(QStringLiteral("Margin Warning:\r") + lines + QStringLiteral("\r\rPrint anyways?"),
+                    QStringLiteral("Margin Warning"));
+}
+
+void TPrintCommands::applyPageOrientation()
+{
+    report_.SetOrientation(page_.CalendarOrientation() == coLandscape ? poLandscape : poPortrait);
+}
+
+bool TPrintCommands::runJob(int copies)
+{
+    printCopies_ = qMax(1, copies);
+    // A driver that makes the copies itself gets them; otherwise the page is
+    // drawn once per copy.
+    if (report_.MaxCopies() >= printCopies_) {
+        report_.SetCopies(printCopies_);
+        printCopies_ = 1;
+    }
+    return report_.Execute();
+}
+
+bool TPrintCommands::PrintJob(int copies)
+{
+    printDone_ = false;
+    applyPageOrientation();
+    return runJob(copies);
+}
+
+void TPrintCommands::Print()
+{
+    printDone_ = false;
+    const bool modified = host_.Modified ? host_.Modified() : false;
+    bool completed = false;
+    if (report_.PrinterSetup(host_.DialogParent)) {
+        applyPageOrientation();
+        if (!CheckPrinterMargins())
+            return;
+        try {
+            completed = runJob(report_.Copies());
+        } catch (...) {
+            // The job was cancelled on the device; the page is restored.
+            completed = false;
+        }
+    }
+    // The completion message only for a job that ran to its end: a job whose
+    // drawing or output failed says so instead.
+    if (printDone_)
+        ShowInfo(QString::fromLatin1(!completed ? JobFailed : page_.HasSuperText() ? CompletedSuperText : Completed));
+    if (host_.SetModified)
+        host_.SetModified(modified);
+}
+
+void TPrintCommands::PrintEvent(TReportPrinter& report)
+{
+    if (host_.DoSaveRichtext)
+        host_.DoSaveRichtext();
+    page_.SetPaintingSuspended(true);
+    if (host_.SetModified)
+        host_.SetModified(false);
+    const float zoom = page_.ZoomFactor();
+    page_.SetPrinting(true);
+    printDone_ = true;
+    PrintingCursor cursor;
+    if (host_.SetAutoScroll)
+        host_.SetAutoScroll(false);
+
+    // Zoom, scrolling, painting and the flags come back whatever happens
+    // while drawing.
+    struct Restore {
+        TPrintCommands& self;
+        float zoom;
+        PrintingCursor& cursor;
+        ~Restore()
+        {
+            TCalendarPanel32& page = self.page_;
+            cursor.release();
+            const bool rezoomed = zoom != 1.0f;
+            if (rezoomed)
+                page.SetZoom(zoom);
+            if (self.host_.SetAutoScroll)
+                self.host_.SetAutoScroll(true);
+            page.SetPaintingSuspended(false);
+            if (rezoomed)
+                page.update();
+            page.SetPrinting(false);
+            if (self.host_.SetModified)
+                self.host_.SetModified(false);
+        }
+    } restore{*this, zoom, cursor};
+
+    page_.SetZoom(1.0f);
+    for (int copy = 1; copy <= printCopies_; ++copy) {
+        page_.PrintPage(report, 0, 0);
+        if (copy < printCopies_)
+            report.NewPage();
+    }
+}

@@ -1,0 +1,109 @@
+// vellumy-tool print: prints a calendar document into a PDF file through the
+// program's own print job, one sheet per copy. The paper (Letter or A4) and
+// its orientation come from the page; texts stay texts in the PDF.
+#include <QFileInfo>
+#include <QPageSize>
+#include <QStringList>
+#include <cstdio>
+
+#include "PageOptions.h"
+#include "ToolCommand.h"
+#include "app/PrintCommands.h"
+#include "page/CalendarPanel32.h"
+#include "persist/FilerError.h"
+#include "print/PdfDevice.h"
+
+namespace {
+
+// Fine enough that positions rounded to device dots are exact to 1/600 inch.
+constexpr int PdfDotsPerInch = 600;
+
+struct PrintOptions {
+    QString file;
+    QString output;
+    int copies = 1;
+};
+
+PrintOptions parse(const QStringList& args)
+{
+    PrintOptions o;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& option = args[i];
+        if (option == QLatin1String("-o") || option == QLatin1String("--copies")) {
+            if (i + 1 >= args.size())
+                throw UsageError{QStringLiteral("%1 needs a value").arg(option)};
+            const QString value = args[++i];
+            if (option == QLatin1String("-o"))
+                o.output = value;
+            else
+                o.copies = IntOptionValue(option, value, 1, 999);
+            continue;
+        }
+        if (option.startsWith(QLatin1Char('-')))
+            throw UsageError{QStringLiteral("unknown option '%1'").arg(option)};
+        if (!o.file.isEmpty())
+            throw UsageError{QStringLiteral("only one document, not '%1' as well").arg(option)};
+        o.file = option;
+    }
+    if (o.file.isEmpty())
+        throw UsageError{QStringLiteral("a document FILE.QXF is required")};
+    if (o.output.isEmpty())
+        throw UsageError{QStringLiteral("-o OUT.pdf is required")};
+    return o;
+}
+
+int run(const QStringList& arguments)
+{
+    PrintOptions o;
+    try {
+        o = parse(arguments);
+    } catch (const UsageError& error) {
+        std::fprintf(stderr, "vellumy-tool print: %s\n", qPrintable(error.message));
+        return ToolBadUsage;
+    }
+
+    // The main window's part: it owns the page and the page objects read.
+    // Never destroyed: a page's destructor empties the program folder's object
+    // clipboard, which belongs to the running application.
+    auto* owner = new TComponent;
+    auto* page = new TCalendarPanel32(owner);
+    page->ResetToDefaults();
+    QString objectListError;
+    try {
+        page->SetUserTitle(QString());
+        page->LoadDocument(o.file, owner, &objectListError);
+        page->AttachAll();
+    } catch (const EFilerError&) {
+        std::fprintf(stderr, "Unable to open %s. Possibly\ncorrupted, possibly not a Calendar file\n",
+                     qPrintable(o.file));
+        return ToolFailed;
+    }
+    if (!objectListError.isEmpty())
+        std::fprintf(stderr, "vellumy-tool print: the page objects of %s could not all be read (%s)\n",
+                     qPrintable(o.file), qPrintable(objectListError));
+
+    const QPageSize paper(page->PaperSizeA4() ? QPageSize::A4 : QPageSize::Letter);
+    TPrintCommands commands(*page, std::make_unique<TPdfDevice>(o.output, paper, PdfDotsPerInch));
+    commands.ReportPrinter1().SetShowStatus(false);
+    bool printed = false;
+    try {
+        printed = commands.PrintJob(o.copies);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "vellumy-tool print: drawing the page failed: %s\n", error.what());
+        return ToolFailed;
+    } catch (...) {
+        std::fprintf(stderr, "vellumy-tool print: drawing the page failed\n");
+        return ToolFailed;
+    }
+    if (!printed || !QFileInfo(o.output).isFile()) {
+        std::fprintf(stderr, "vellumy-tool print: cannot write '%s'\n", qPrintable(o.output));
+        return ToolFailed;
+    }
+    return ToolOk;
+}
+
+ToolCommandRegistration reg({"print", "FILE.QXF -o OUT.pdf [--copies N]: the document printed into a PDF, "
+                                      "one sheet per copy",
+                             &run});
+
+} // namespace
