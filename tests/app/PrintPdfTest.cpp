@@ -112,7 +112,10 @@ struct Design {
     bool a4;
     const char* border;   // empty: none
     bool cellTexts;
+    TColor titleBackground = TColors::clWhite;
 };
+
+constexpr TColor Yellow = 0x0000FFFF;
 
 const Design Designs[] = {
     {"letter-portrait-month-celltexts", loFullCalendar, false, "", true},
@@ -120,7 +123,7 @@ const Design Designs[] = {
     {"letter-portrait-month-border-celltexts", loFullCalendar, false, "Classic", true},
     {"a4-portrait-month-celltexts", loFullCalendar, true, "", true},
     {"a4-landscape-month-border", LOFullCalendarLS, true, "Floral", false},
-    {"letter-portrait-minis-in-title", loFCMinisInTitle, false, "", true},
+    {"letter-portrait-minis-in-title", loFCMinisInTitle, false, "", true, Yellow},
     {"a4-landscape-12-months", loMC12MonthLS, true, "", false},
     {"letter-landscape-60-months", loMC60MonthLS, false, "", false},
     {"letter-week-planner", loWeek, false, "", true},
@@ -151,6 +154,7 @@ protected:
         page->SetPaperSizeA4(design.a4);
         page->SetCalendarLayout(design.layout);
         page->UpdatePageLayout(true);
+        page->SetTitleBGColor(design.titleBackground);
         if (*design.border) {
             page->SetWMFBorderFile(QString::fromLatin1(design.border));
             EXPECT_EQ(page->WMFBorderFile(), QString::fromLatin1(design.border)) << "no border picture";
@@ -286,6 +290,19 @@ int inkIn(const QImage& image, const QRectF& area, double dpi)
     return n;
 }
 
+// Pixels close to a colour in a rectangle given in inches.
+int CountPixelsNear(const QImage& image, const QRectF& area, QColor colour)
+{
+    int n = 0;
+    for (int y = int(area.top() * ScreenDpi); y < int(area.bottom() * ScreenDpi) && y < image.height(); ++y)
+        for (int x = int(area.left() * ScreenDpi); x < int(area.right() * ScreenDpi) && x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            n += std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green())
+                         + std::abs(c.blue() - colour.blue()) < 30 ? 1 : 0;
+        }
+    return n;
+}
+
 } // namespace
 
 TEST_F(PrintPdf, EveryDesignPrintsWhereTheScreenShowsIt)
@@ -345,6 +362,13 @@ TEST_F(PrintPdf, EveryDesignPrintsWhereTheScreenShowsIt)
             EXPECT_GT(onScreen, 100);
             EXPECT_GT(onPaper, onScreen / 3) << "the border picture is on the printed page";
             EXPECT_LT(onPaper, onScreen * 3);
+        }
+        // A coloured title band is filled on paper as on the screen.
+        if (design.titleBackground != TColors::clWhite) {
+            const QRectF band = inches(page->MainCalRect());
+            const QRectF title(band.topLeft() + QPointF(0.5, 0.05), QSizeF(band.width() - 1.0, 0.3));
+            EXPECT_GT(CountPixelsNear(screen, title, QColor(Qt::yellow)), 1000);
+            EXPECT_GT(CountPixelsNear(printed, title, QColor(Qt::yellow)), 1000);
         }
         // Outside the margins both are blank.
         const QRectF paperRect(QPointF(0, 0), paper);
