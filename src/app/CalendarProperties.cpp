@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QLayout>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QWhatsThis>
@@ -137,6 +138,17 @@ void TCalendarProperties::showEvent(QShowEvent* event)
     fillFromExample();
     initialising_ = false;
     applyLayoutSelection();
+    fitAllPages();
+}
+
+// Filling sets texts on pages not shown yet, whose growth the layout only
+// learns when each page appears; sizing the dialog for all of them at once
+// keeps it one size whichever page is shown.
+void TCalendarProperties::fitAllPages()
+{
+    notebook_->updateGeometry();
+    layout()->activate();
+    resize(size().expandedTo(sizeHint()));
 }
 
 void TCalendarProperties::fillFromExample()
@@ -475,6 +487,7 @@ void TCalendarProperties::loadStyleSheet()
     fillFromExample();
     initialising_ = false;
     applyLayoutSelection();
+    fitAllPages();
 }
 
 void TCalendarProperties::defaultStyle()
@@ -484,6 +497,7 @@ void TCalendarProperties::defaultStyle()
     fillFromExample();
     initialising_ = false;
     applyLayoutSelection();
+    fitAllPages();
 }
 
 // --- Borders -----------------------------------------------------------------

@@ -95,6 +95,7 @@ private:
 
     // Behaviour (CalendarProperties.cpp).
     void fillFromExample();
+    void fitAllPages();
     void applyLayoutSelection();
     void enableControls();
     void refreshDateLabel();

@@ -199,8 +199,12 @@ TEST(PropertiesDialog, EveryPageForAPersonToLookAt)
     EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
     const char* names[] = {"layout", "date", "fonts", "minifonts", "headers",
                            "lines", "planners", "language", "margins", "borders"};
+    // The dialog keeps its size whichever page is shown.
+    const QSize size = dialog->size();
     for (int page = 0; page < 10; ++page) {
         showTab(*dialog, page);
+        QApplication::processEvents();
+        EXPECT_EQ(dialog->size(), size) << "page " << page;
         const QImage image = dialog->grab().toImage();
         EXPECT_GT(image.width(), 600);
         vellumy::test::SaveForInspection(image, QStringLiteral("properties-%1-%2.png").arg(page).arg(names[page]));
