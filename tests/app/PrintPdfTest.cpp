@@ -16,8 +16,15 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPrintDialog>
+
+#include "MainTestSupport.h"
 #include "TestSupport.h"
+#include "app/PrintCommands.h"
 #include "page/CalendarPanel32.h"
+#include "print/PrinterDevice.h"
 #include "richtext/WPRtfText.h"
 
 using namespace vellumy::test;
@@ -413,4 +420,38 @@ TEST_F(PrintPdf, CopiesBecomeSheetsAndBadInputFailsClearly)
                              dir_.filePath(QStringLiteral("missing/folder/out.pdf"))},
                      &exitCode);
     EXPECT_EQ(exitCode, 1) << output.toStdString();
+}
+
+// The system printer's setup dialog with "Print to File (PDF)" chosen: the
+// Print command writes the PDF named in the dialog.
+TEST_F(PrintPdf, PrintToFileThroughTheSystemDialog)
+{
+    MessageBoxScript boxes;
+    const QString document = dir_.filePath(QStringLiteral("dialog.QXF"));
+    std::unique_ptr<TCalendarPanel32> page = makeDocument(Designs[1], document);
+    const QString pdfFile = dir_.filePath(QStringLiteral("through-the-dialog.pdf"));
+    TPrintCommands commands(*page, std::make_unique<TPrinterDevice>());
+    commands.ReportPrinter1().SetShowStatus(false);
+
+    bool chosen = false;
+    WhenModal<QPrintDialog>([&](QPrintDialog& dialog) {
+        auto* printers = dialog.findChild<QComboBox*>(QStringLiteral("printers"));
+        auto* fileName = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
+        if (printers && fileName) {
+            printers->setCurrentIndex(printers->count() - 1);
+            fileName->setText(pdfFile);
+            chosen = true;
+        }
+        dialog.accept();
+    });
+    commands.Print();
+    ASSERT_TRUE(chosen) << "the dialog has no printer list or file name";
+    ASSERT_TRUE(QFileInfo(pdfFile).isFile());
+    EXPECT_EQ(boxes.lastText(), QStringLiteral("Print job completed and sent to printer!"));
+
+    // The page's orientation, its texts as texts.
+    const PdfPage pdf = readPdf(pdfFile);
+    EXPECT_EQ(pdf.pages, 1);
+    EXPECT_GT(pdf.paper.width(), pdf.paper.height());
+    expectMonthGrid(*page, pdf, false);
 }
