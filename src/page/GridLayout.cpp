@@ -11,8 +11,9 @@ PlannerGeometry plannerGeometry(CalDrawParams& params, int rowCount, int dpi)
     input.TitleTextHeight = MeasureGridFonts(params, dpi).PlannerTitleTextHeight;
     return ComputePlannerGeometry(input);
 }
+} // namespace
 
-void storePlannerCells(CalDrawParams& params, const PlannerLayout& layout)
+void StorePlannerCells(CalDrawParams& params, const PlannerLayout& layout)
 {
     params.ClearCells();
     params.TitleRect = layout.Geometry.TitleRect;
@@ -22,10 +23,9 @@ void storePlannerCells(CalDrawParams& params, const PlannerLayout& layout)
         DayCellInfo& cell = params.Cells[r];
         cell.CellRect = layout.Geometry.Rows[r].Cell;
         cell.TextRect = cell.CellRect;
-        cell.DayNumber = r < layout.Labels.DayNumbers.size() ? layout.Labels.DayNumbers[r] : 0;
+        cell.DayNumber = layout.Labels.DayNumbers.value(r);
     }
 }
-} // namespace
 
 MonthGridLayout LayOutMonthGrid(CalDrawParams& params, const QString& userTitle, int dpi)
 {
@@ -62,7 +62,7 @@ PlannerLayout LayOutWeekPlanner(CalDrawParams& params, const QString& userTitle,
     layout.Geometry = plannerGeometry(params, rows, dpi);
     layout.Labels = WeekPlannerLabels(start, rows, params.MonthNames, params.DayNames, params.HeadersStyle);
     layout.Title = userTitle.isEmpty() ? WeekPlannerTitle(start, rows, params.MonthNames) : userTitle;
-    storePlannerCells(params, layout);
+    StorePlannerCells(params, layout);
     return layout;
 }
 
@@ -74,6 +74,6 @@ PlannerLayout LayOutDayPlanner(CalDrawParams& params, const QString& userTitle, 
     layout.Geometry = plannerGeometry(params, rows, dpi);
     layout.Labels = DayPlannerLabels(params.PlannerStartTime, rows);
     layout.Title = userTitle.isEmpty() ? DayPlannerTitle(date, params.MonthNames, params.DayNames) : userTitle;
-    storePlannerCells(params, layout);
+    StorePlannerCells(params, layout);
     return layout;
 }

@@ -31,3 +31,7 @@ PlannerLayout LayOutWeekPlanner(CalDrawParams& params, const QString& userTitle,
 // Rows: params.PlannerHourCount, from params.PlannerStartTime.
 PlannerLayout LayOutDayPlanner(CalDrawParams& params, const QString& userTitle,
                                int dpi = TFont::PixelsPerInch);
+
+// Writes a planner's rows back as the page's cell records (one per row, the
+// writing area as both cell and text rectangle); no header row.
+void StorePlannerCells(CalDrawParams& params, const PlannerLayout& layout);

@@ -157,20 +157,6 @@ PlannerGeometry printedPlannerGeometry(TReportPrinter& report, const CalDrawPara
     return ComputePlannerGeometry(input);
 }
 
-void storePlannerCells(CalDrawParams& params, const PlannerLayout& layout)
-{
-    params.ClearCells();
-    params.TitleRect = layout.Geometry.TitleRect;
-    params.HeadersRect = PixelRect{};
-    const int rows = qMin(int(layout.Geometry.Rows.size()), DayCellCount);
-    for (int r = 0; r < rows; ++r) {
-        DayCellInfo& cell = params.Cells[r];
-        cell.CellRect = layout.Geometry.Rows[r].Cell;
-        cell.TextRect = cell.CellRect;
-        cell.DayNumber = layout.Labels.DayNumbers.value(r);
-    }
-}
-
 } // namespace
 
 void TPagePrintRenderer::DrawWeekPlanner(TReportPrinter& report, CalDrawParams& params, const QString& userTitle)
@@ -181,7 +167,7 @@ void TPagePrintRenderer::DrawWeekPlanner(TReportPrinter& report, CalDrawParams& 
     layout.Geometry = printedPlannerGeometry(report, params, rows);
     layout.Labels = WeekPlannerLabels(start, rows, params.MonthNames, params.DayNames, params.HeadersStyle);
     layout.Title = userTitle.isEmpty() ? WeekPlannerTitle(start, rows, params.MonthNames) : userTitle;
-    storePlannerCells(params, layout);
+    StorePlannerCells(params, layout);
     DrawPlannerRows(report, params, layout);
 }
 
@@ -193,7 +179,7 @@ void TPagePrintRenderer::DrawDayPlanner(TReportPrinter& report, CalDrawParams& p
     layout.Geometry = printedPlannerGeometry(report, params, rows);
     layout.Labels = DayPlannerLabels(params.PlannerStartTime, rows);
     layout.Title = userTitle.isEmpty() ? DayPlannerTitle(date, params.MonthNames, params.DayNames) : userTitle;
-    storePlannerCells(params, layout);
+    StorePlannerCells(params, layout);
     DrawPlannerRows(report, params, layout);
 }
 
