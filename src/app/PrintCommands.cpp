@@ -166,10 +166,12 @@ void TPrintCommands::Print()
     printDone_ = false;
     const bool modified = host_.Modified ? host_.Modified() : false;
     bool completed = false;
+    bool started = false;
     if (report_.PrinterSetup(host_.DialogParent)) {
         applyPageOrientation();
         if (!CheckPrinterMargins())
             return;
+        started = true;
         try {
             completed = runJob(report_.Copies());
         } catch (...) {
@@ -177,10 +179,14 @@ void TPrintCommands::Print()
             completed = false;
         }
     }
-    // The completion message only for a job that ran to its end: a job whose
-    // drawing or output failed says so instead.
-    if (printDone_)
-        ShowInfo(QString::fromLatin1(!completed ? JobFailed : page_.HasSuperText() ? CompletedSuperText : Completed));
+    // The completion message only for a job that ran to its end. A job whose
+    // drawing or output failed, or whose device would not open (a file that
+    // cannot be written), says so instead; without any printer the engine
+    // has already said why.
+    if (printDone_ && completed)
+        ShowInfo(QString::fromLatin1(page_.HasSuperText() ? CompletedSuperText : Completed));
+    else if (printDone_ || (started && report_.Device().CanPrint()))
+        ShowInfo(QString::fromLatin1(JobFailed));
     if (host_.SetModified)
         host_.SetModified(modified);
 }

@@ -24,6 +24,7 @@
 #include "TestSupport.h"
 #include "app/PrintCommands.h"
 #include "page/CalendarPanel32.h"
+#include "print/PdfDevice.h"
 #include "print/PrinterDevice.h"
 #include "richtext/WPRtfText.h"
 
@@ -454,4 +455,12 @@ TEST_F(PrintPdf, PrintToFileThroughTheSystemDialog)
     EXPECT_EQ(pdf.pages, 1);
     EXPECT_GT(pdf.paper.width(), pdf.paper.height());
     expectMonthGrid(*page, pdf, false);
+
+    // A file that cannot be written is a failed job, not a completed one.
+    boxes.clear();
+    TPrintCommands unwritable(*page, std::make_unique<TPdfDevice>(dir_.filePath(QStringLiteral("no/such/folder.pdf"))));
+    unwritable.ReportPrinter1().SetShowStatus(false);
+    unwritable.Print();
+    ASSERT_EQ(boxes.shown().size(), 1);
+    EXPECT_EQ(boxes.lastText(), QStringLiteral("The print job could not be completed."));
 }
