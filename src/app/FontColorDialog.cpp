@@ -38,21 +38,7 @@ TFontColorDialog::TFontColorDialog(const TFont& font, QWidget* parent)
 
 TFont TFontColorDialog::ChosenFont() const
 {
-    const QFont chosen = chooser_->currentFont();
-    TFont result(original_);
-    result.SetName(chosen.family());
-    if (chosen.pointSize() > 0)
-        result.SetSize(chosen.pointSize());
-    unsigned style = 0;
-    if (chosen.bold())
-        style |= TFont::fsBold;
-    if (chosen.italic())
-        style |= TFont::fsItalic;
-    if (chosen.underline())
-        style |= TFont::fsUnderline;
-    if (chosen.strikeOut())
-        style |= TFont::fsStrikeOut;
-    result.SetStyleBits(style);
+    TFont result = original_.WithChosen(chooser_->currentFont());
     result.SetColor(colorButton_->Color());
     return result;
 }

@@ -22,21 +22,7 @@ bool ChooseFont(TFont& font, QWidget* parent)
     const QFont chosen = QFontDialog::getFont(&ok, font.ToQFont(), parent);
     if (!ok)
         return false;
-    TFont result(font);
-    result.SetName(chosen.family());
-    if (chosen.pointSize() > 0)
-        result.SetSize(chosen.pointSize());
-    unsigned style = 0;
-    if (chosen.bold())
-        style |= TFont::fsBold;
-    if (chosen.italic())
-        style |= TFont::fsItalic;
-    if (chosen.underline())
-        style |= TFont::fsUnderline;
-    if (chosen.strikeOut())
-        style |= TFont::fsStrikeOut;
-    result.SetStyleBits(style);
-    font.Assign(result);
+    font.Assign(font.WithChosen(chosen));
     return true;
 }
 

@@ -104,6 +104,25 @@ QFont TFont::ToQFont(int pointSize, int dpi) const
     return font;
 }
 
+TFont TFont::WithChosen(const QFont& chosen) const
+{
+    TFont result(*this);
+    result.SetName(chosen.family());
+    if (chosen.pointSize() > 0)
+        result.SetSize(chosen.pointSize());
+    unsigned style = 0;
+    if (chosen.bold())
+        style |= fsBold;
+    if (chosen.italic())
+        style |= fsItalic;
+    if (chosen.underline())
+        style |= fsUnderline;
+    if (chosen.strikeOut())
+        style |= fsStrikeOut;
+    result.SetStyleBits(style);
+    return result;
+}
+
 const TEnumNames& TFont::StyleNames()
 {
     static const TEnumNames names = {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};

@@ -50,6 +50,9 @@ public:
     // inch: the pixel size is MulDiv(pointSize, dpi, 72), as the page measures.
     QFont ToQFont(int pointSize, int dpi = PixelsPerInch) const;
     QFont ToQFont() const { return ToQFont(Size()); }
+    // This font changed to the family, point size (when it has one) and
+    // styles of a font picked in a font dialog; the colour stays.
+    TFont WithChosen(const QFont& chosen) const;
 
     static const TEnumNames& StyleNames();
     static const TClassInfo& StaticClassInfo();
