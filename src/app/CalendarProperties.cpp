@@ -542,8 +542,8 @@ void TCalendarProperties::okClicked()
 
 void TCalendarProperties::helpClicked()
 {
-    // The nine property pages have topics of their own; the borders page
-    // falls back to the contents while it has none.
+    // Each page has a topic of its own; the borders page, which came later,
+    // falls back to the contents when its topic is missing from the folder.
     const int index = notebook_->currentIndex();
     const int topic = FirstHelpTopic + index;
     if (index < 9 || QFile::exists(HelpTopicPath(topic)))

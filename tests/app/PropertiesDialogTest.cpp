@@ -118,13 +118,13 @@ TEST(PropertiesDialog, HelpShowsTheTopicOfThePageShown)
     QList<int> topics;
     SetHelpHandlerForTesting([&](int topic) { topics.append(topic); });
     auto dialog = openDialog();
-    for (int page = 0; page < 9; ++page) {
+    for (int page = 0; page < 10; ++page) {
         showTab(*dialog, page);
         EXPECT_EQ(find<QStackedWidget>(*dialog, "Notebook")->currentIndex(), page);
         click(*dialog, "HelpButton");
     }
     SetHelpHandlerForTesting({});
-    EXPECT_EQ(topics, QList<int>({2100, 2101, 2102, 2103, 2104, 2105, 2106, 2107, 2108}));
+    EXPECT_EQ(topics, QList<int>({2100, 2101, 2102, 2103, 2104, 2105, 2106, 2107, 2108, 2109}));
 }
 
 TEST(PropertiesDialog, ClosingStoresThePlacementThatTheNextOpeningRestores)
