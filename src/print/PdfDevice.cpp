@@ -1,11 +1,18 @@
 #include "print/PdfDevice.h"
 
-#include <QFile>
-
 TPdfDevice::TPdfDevice(const QString& fileName, const QPageSize& paper, int dotsPerInch)
-    : fileName_(fileName), paper_(paper), writer_(std::make_unique<QPdfWriter>(fileName))
+    : fileName_(fileName), paper_(paper), dotsPerInch_(qMax(1, dotsPerInch))
 {
-    writer_->setResolution(qMax(1, dotsPerInch));
+    // Until a job starts the writer only answers for the sheet and the
+    // resolution; it has nowhere to write.
+    makeWriter(nullptr);
+}
+
+void TPdfDevice::makeWriter(QIODevice* output)
+{
+    writer_.reset();
+    writer_ = output ? std::make_unique<QPdfWriter>(output) : std::make_unique<QPdfWriter>(QString());
+    writer_->setResolution(dotsPerInch_);
     writer_->setCreator(QStringLiteral("Vellumy"));
     applyLayout();
 }
@@ -25,15 +32,28 @@ void TPdfDevice::SetOrientation(TPrintOrientation orientation)
 
 bool TPdfDevice::BeginDoc(const QString& title)
 {
+    if (!CanPrint())
+        return false;
+    // Each job writes a fresh file beside the old one, which it replaces
+    // only when the job ends well.
+    auto output = std::make_unique<QSaveFile>(fileName_);
+    if (!output->open(QIODevice::WriteOnly))
+        return false;
+    makeWriter(output.get());
+    output_ = std::move(output);
     writer_->setTitle(title);
-    applyLayout();
-    return CanPrint();
+    return true;
+}
+
+bool TPdfDevice::EndDoc()
+{
+    return output_ && output_->commit();
 }
 
 void TPdfDevice::AbortDoc()
 {
-    // A half-written job leaves no file behind.
-    QFile::remove(fileName_);
+    if (output_)
+        output_->cancelWriting();
 }
 
 void TPdfDevice::applyLayout()

@@ -1,12 +1,15 @@
 #pragma once
 #include <QPageSize>
 #include <QPdfWriter>
+#include <QSaveFile>
 #include <memory>
 
 #include "print/PrintDevice.h"
 
 // Prints into a PDF file: vector output, text stays text. The whole sheet is
-// printable; a PDF holds no copy count, so copies are drawn as sheets.
+// printable; a PDF holds no copy count, so copies are drawn as sheets. The
+// file is replaced only by a finished job: a job that fails or is aborted
+// leaves whatever file had the name before.
 class TPdfDevice : public TPrintDevice {
 public:
     explicit TPdfDevice(const QString& fileName, const QPageSize& paper = QPageSize(QPageSize::Letter),
@@ -30,14 +33,17 @@ public:
     QPaintDevice* PaintDevice() override { return writer_.get(); }
     bool BeginDoc(const QString& title) override;
     bool NewPage() override { return writer_->newPage(); }
-    bool EndDoc() override { return true; }
+    bool EndDoc() override;
     void AbortDoc() override;
 
 private:
+    void makeWriter(QIODevice* output);
     void applyLayout();
 
     QString fileName_;
     QPageSize paper_;
+    int dotsPerInch_;
+    std::unique_ptr<QSaveFile> output_;
     int copies_ = 1;
     TPrintOrientation orientation_ = poPortrait;
     std::unique_ptr<QPdfWriter> writer_;

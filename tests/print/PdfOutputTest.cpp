@@ -1,9 +1,12 @@
 // PDF output checked with poppler: words land where they were put, the sheet
 // origin is the paper's corner, and recorded drawings fill their rectangle.
+#include <QDir>
+#include <QFile>
 #include <QPicture>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 #include "PdfProbe.h"
 #include "TestSupport.h"
@@ -220,4 +223,34 @@ TEST(PdfOutput, AFileThatCannotBeWrittenFailsTheJob)
     EXPECT_FALSE(report.Execute());
     EXPECT_FALSE(printed);
     EXPECT_FALSE(report.Printing());
+}
+
+TEST(PdfOutput, AFailedJobLeavesTheFileThatWasThereAndAFinishedOneReplacesIt)
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("calendar.pdf"));
+    {
+        QFile earlier(pdf);
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+        earlier.write("the calendar printed last year");
+    }
+    auto readAll = [&] {
+        QFile file(pdf);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+
+    TReportPrinter report(std::make_unique<TPdfDevice>(pdf));
+    report.SetShowStatus(false);
+    report.OnPrint = [](TReportPrinter& r) {
+        r.SetFont(QStringLiteral("Arial"), 20);
+        r.TextOut(1.0, 1.0, QStringLiteral("Half"));
+        throw std::runtime_error("the drawing failed");
+    };
+    EXPECT_THROW(report.Execute(), std::runtime_error);
+    EXPECT_EQ(readAll(), QByteArray("the calendar printed last year"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("calendar.pdf")});
+
+    report.OnPrint = [](TReportPrinter& r) { r.TextOut(1.0, 1.0, QStringLiteral("Whole")); };
+    ASSERT_TRUE(report.Execute());
+    EXPECT_TRUE(readAll().startsWith("%PDF-")) << readAll().left(200).toStdString();
 }
