@@ -194,8 +194,10 @@ void TPagePrintRenderer::DrawPlannerRows(TReportPrinter& report, const CalDrawPa
     selectFont(report, params.TitleFont);
     report.TextCenteredAtTop(dotsOf(g.TitleRect), layout.Title);
 
-    DrawBorder(report, g.Body, cbAll);
+    // The label column first: at printer resolution the outline is wider
+    // than the column's one-dot inset and would be painted over.
     fill(report, g.LabelArea, params.HeadersBGColor);
+    DrawBorder(report, g.Body, cbAll);
 
     selectFont(report, params.HeadersFont);
     for (int r = 0; r < g.Rows.size(); ++r) {

@@ -362,6 +362,34 @@ TEST_F(PrintPdf, EveryDesignPrintsWhereTheScreenShowsIt)
         EXPECT_NEAR(printed.width(), screen.width(), 1);
         EXPECT_NEAR(printed.height(), screen.height(), 1);
         keep(pdfFile, printed, screen);
+        if (page->PlannerMode()) {
+            // The outline closes under the label column on paper as on the
+            // screen: below the last row, a line runs from the writing area
+            // all the way to the page's left.
+            const DayCellInfo* last = nullptr;
+            for (int i = 1; i <= DayCellCount; ++i)
+                if (page->MainDrawParams().Cell(i).CellRect.Height() > 0)
+                    last = &page->MainDrawParams().Cell(i);
+            ASSERT_NE(last, nullptr);
+            const int from = page->MainCalRect().left + 4, to = last->CellRect.left - 4;
+            auto inkedRow = [](const QImage& image, int y, int x0, int x1) {
+                int n = 0;
+                for (int x = x0; x < x1; ++x)
+                    n += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+                return n > (x1 - x0) * 9 / 10;
+            };
+            for (const QImage* image : {&screen, &printed}) {
+                // The lowest line under the writing area...
+                int line = -1;
+                for (int y = last->CellRect.top; y < image->height() && y < last->CellRect.bottom + 20; ++y)
+                    if (inkedRow(*image, y, last->CellRect.left + 10, last->CellRect.right - 10))
+                        line = y;
+                ASSERT_GE(line, 0) << (image == &screen ? "screen" : "paper");
+                // ...goes on under the labels.
+                EXPECT_TRUE(inkedRow(*image, line, from, to) || inkedRow(*image, line - 1, from, to))
+                    << (image == &screen ? "screen" : "paper") << " y " << line;
+            }
+        }
         if (*design.border) {
             const QRectF band = inches(page->PageRect());
             const QRectF top(band.topLeft(), QSizeF(band.width(), 0.3));
