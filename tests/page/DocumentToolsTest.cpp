@@ -219,7 +219,17 @@ TEST(DocumentTools, InfoPrintsThePageAsJson)
     const ToolRun sheet = runTool({"info", vellumy::test::DataPath("documents/Sample.QXS")});
     ASSERT_EQ(sheet.exitCode, 0) << sheet.err.constData();
     EXPECT_EQ(QJsonDocument::fromJson(sheet.out).object()["CalendarLayout"].toString(), "loFC12AfterLS");
+    QTemporaryDir dir;
+    const QString damaged = dir.filePath(QStringLiteral("damaged.QXF"));
+    QFile file(damaged);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("TPF0 not a calendar at all");
+    file.close();
+    const ToolRun broken = runTool({"info", damaged});
+    EXPECT_EQ(broken.exitCode, 1);
+    EXPECT_TRUE(broken.err.startsWith(("Unable to open " + damaged + ". Possibly").toUtf8())) << broken.err.constData();
+    // A file that is not there is not called damaged.
     const ToolRun missing = runTool({"info", "/no/such/file.QXF"});
     EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_TRUE(missing.err.contains("Unable to open /no/such/file.QXF. Possibly")) << missing.err.constData();
+    EXPECT_EQ(missing.err, QByteArray("vellumy-tool info: no such file: /no/such/file.QXF\n"));
 }

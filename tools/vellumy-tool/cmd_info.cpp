@@ -11,16 +11,11 @@
 #include <cstdio>
 
 #include "ToolCommand.h"
+#include "ToolPage.h"
 #include "page/CalendarPanel32.h"
-#include "persist/FilerError.h"
 #include "richtext/WPRtfStorage.h"
 
 namespace {
-
-bool isStyleSheet(const QString& path)
-{
-    return QFileInfo(path).suffix().compare(QLatin1String("QXS"), Qt::CaseInsensitive) == 0;
-}
 
 QString enumName(const TEnumNames& names, int value)
 {
@@ -129,31 +124,14 @@ int run(const QStringList& arguments)
     }
     const QString& path = arguments[0];
 
-    // The main window's part: it owns the page and every page object read.
-    // Never destroyed: a page's destructor empties the program folder's object
-    // clipboard, which belongs to a running program.
-    auto* owner = new TComponent;
-    auto* page = new TCalendarPanel32(owner);
-    page->ResetToDefaults();
-    QString objectListError;
-    try {
-        if (isStyleSheet(path)) {
-            page->LoadStyleSheet(path);
-        } else {
-            page->SetUserTitle(QString());
-            page->LoadDocument(path, owner, &objectListError);
-            page->AttachAll();
-        }
-    } catch (const EFilerError&) {
-        std::fprintf(stderr, "Unable to open %s. Possibly\ncorrupted, possibly not a Calendar file\n",
-                     qPrintable(path));
+    ToolPage opened;
+    if (!OpenToolPage("info", path, opened, true))
         return ToolFailed;
-    }
 
-    QJsonObject json = pageJson(*page);
+    QJsonObject json = pageJson(*opened.page);
     // The program drops such objects without a word; here it is said.
-    if (!objectListError.isEmpty())
-        json["objectListError"] = objectListError;
+    if (!opened.objectListError.isEmpty())
+        json["objectListError"] = opened.objectListError;
     std::fputs(QJsonDocument(json).toJson(QJsonDocument::Indented).constData(), stdout);
     return ToolOk;
 }

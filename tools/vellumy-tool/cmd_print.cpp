@@ -8,9 +8,9 @@
 
 #include "PageOptions.h"
 #include "ToolCommand.h"
+#include "ToolPage.h"
 #include "app/PrintCommands.h"
 #include "page/CalendarPanel32.h"
-#include "persist/FilerError.h"
 #include "print/PdfDevice.h"
 
 namespace {
@@ -62,25 +62,13 @@ int run(const QStringList& arguments)
         return ToolBadUsage;
     }
 
-    // The main window's part: it owns the page and the page objects read.
-    // Never destroyed: a page's destructor empties the program folder's object
-    // clipboard, which belongs to the running application.
-    auto* owner = new TComponent;
-    auto* page = new TCalendarPanel32(owner);
-    page->ResetToDefaults();
-    QString objectListError;
-    try {
-        page->SetUserTitle(QString());
-        page->LoadDocument(o.file, owner, &objectListError);
-        page->AttachAll();
-    } catch (const EFilerError&) {
-        std::fprintf(stderr, "Unable to open %s. Possibly\ncorrupted, possibly not a Calendar file\n",
-                     qPrintable(o.file));
+    ToolPage opened;
+    if (!OpenToolPage("print", o.file, opened))
         return ToolFailed;
-    }
-    if (!objectListError.isEmpty())
+    if (!opened.objectListError.isEmpty())
         std::fprintf(stderr, "vellumy-tool print: the page objects of %s could not all be read (%s)\n",
-                     qPrintable(o.file), qPrintable(objectListError));
+                     qPrintable(o.file), qPrintable(opened.objectListError));
+    TCalendarPanel32* page = opened.page;
 
     const QPageSize paper(page->PaperSizeA4() ? QPageSize::A4 : QPageSize::Letter);
     TPrintCommands commands(*page, std::make_unique<TPdfDevice>(o.output, paper, PdfDotsPerInch));

@@ -8,8 +8,8 @@
 
 #include "PageOptions.h"
 #include "ToolCommand.h"
+#include "ToolPage.h"
 #include "page/CalendarPanel32.h"
-#include "persist/FilerError.h"
 #include "platform/ScreenMetrics.h"
 #include "richtext/WPRtfText.h"
 
@@ -119,28 +119,18 @@ int run(const QStringList& arguments)
     }
 
     SetScreenPPIForTesting(o.page.ppi);
-    // The main window's part: it owns the page and the page objects read.
-    // Never destroyed: a page's destructor empties the program folder's object
-    // clipboard, which belongs to the running application.
-    auto* owner = new TComponent;
-    auto* page = new TCalendarPanel32(owner);
-    page->ResetToDefaults();
-    if (!o.file.isEmpty()) {
-        QString objectListError;
-        try {
-            page->SetUserTitle(QString());
-            page->LoadDocument(o.file, owner, &objectListError);
-            page->AttachAll();
-        } catch (const EFilerError&) {
-            std::fprintf(stderr, "Unable to open %s. Possibly\ncorrupted, possibly not a Calendar file\n",
-                         qPrintable(o.file));
+    ToolPage opened;
+    if (o.file.isEmpty()) {
+        opened = NewToolPage();
+    } else {
+        if (!OpenToolPage("render", o.file, opened))
             return ToolFailed;
-        }
         // The window shows the page without the objects it could not read.
-        if (!objectListError.isEmpty())
+        if (!opened.objectListError.isEmpty())
             std::fprintf(stderr, "vellumy-tool render: the page objects of %s could not all be read (%s)\n",
-                         qPrintable(o.file), qPrintable(objectListError));
+                         qPrintable(o.file), qPrintable(opened.objectListError));
     }
+    TCalendarPanel32* page = opened.page;
     applyOptions(*page, o);
     if (o.border && page->WMFBorderFile() != *o.border)
         std::fprintf(stderr, "vellumy-tool render: no readable border picture '%s' for this orientation in %s\n",

@@ -7,15 +7,10 @@
 #include <cstdio>
 
 #include "ToolCommand.h"
+#include "ToolPage.h"
 #include "page/CalendarPanel32.h"
-#include "persist/FilerError.h"
 
 namespace {
-
-bool isStyleSheet(const QString& path)
-{
-    return QFileInfo(path).suffix().compare(QLatin1String("QXS"), Qt::CaseInsensitive) == 0;
-}
 
 int run(const QStringList& arguments)
 {
@@ -26,25 +21,11 @@ int run(const QStringList& arguments)
     const QString& in = arguments[0];
     const QString& out = arguments[1];
 
-    // The main window's part: it owns the page and every page object read.
-    // Never destroyed: a page's destructor empties the program folder's object
-    // clipboard, which belongs to a running program.
-    auto* owner = new TComponent;
-    auto* page = new TCalendarPanel32(owner);
-    page->ResetToDefaults();
-    QString objectListError;
-    try {
-        if (isStyleSheet(in)) {
-            page->LoadStyleSheet(in);
-        } else {
-            page->SetUserTitle(QString());
-            page->LoadDocument(in, owner, &objectListError);
-            page->AttachAll();
-        }
-    } catch (const EFilerError&) {
-        std::fprintf(stderr, "Unable to open %s. Possibly\ncorrupted, possibly not a Calendar file\n", qPrintable(in));
+    ToolPage opened;
+    if (!OpenToolPage("resave", in, opened, true))
         return ToolFailed;
-    }
+    TCalendarPanel32* page = opened.page;
+    const QString& objectListError = opened.objectListError;
     // The program carries on without the objects it could not read; writing
     // the page now would lose them for good.
     if (!objectListError.isEmpty()) {
@@ -55,7 +36,7 @@ int run(const QStringList& arguments)
     }
 
     QString error;
-    const bool saved = isStyleSheet(out) ? page->SaveStyleSheet(out, &error) : page->SaveDocument(out, &error);
+    const bool saved = IsStyleSheetPath(out) ? page->SaveStyleSheet(out, &error) : page->SaveDocument(out, &error);
     if (!saved) {
         std::fprintf(stderr, "Unable to save %s\n%s\n", qPrintable(out), qPrintable(error));
         return ToolFailed;
