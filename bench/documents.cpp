@@ -4,11 +4,10 @@
 // temporary file's sync and rename).
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <cstdlib>
 #include <memory>
 
 #include "../tests/page/DocumentTestSupport.h"
@@ -139,15 +138,3 @@ void BM_ReadDocumentMemory(benchmark::State& state)
 BENCHMARK(BM_ReadDocumentMemory)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    // Pages are widgets; no window is opened.
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

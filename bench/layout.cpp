@@ -1,8 +1,6 @@
 // Layout pass and grid geometry: what every page paint and every setting
 // change costs before anything is drawn.
-#include <QApplication>
 #include <benchmark/benchmark.h>
-#include <cstdlib>
 
 #include "page/GridLayout.h"
 #include "page/PageLayout.h"
@@ -104,15 +102,3 @@ void BM_MonthGridPageWithTexts(benchmark::State& state)
 BENCHMARK(BM_MonthGridPageWithTexts)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    // Font measurement needs a GUI application; no window is opened.
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,13 +1,9 @@
 // Full-page paints of the calendar page: what every repaint of the window
 // costs. The page draws into its off-screen image; the window only shows it.
-#include <QApplication>
 #include <QPixmap>
 #include <benchmark/benchmark.h>
-#include <cstdlib>
 
 #include "page/CalendarPanel32.h"
-#include "platform/RegionalSettings.h"
-#include "platform/ScreenMetrics.h"
 #include "print/FakePrintDevice.h"
 #include "print/ReportPrinter.h"
 #include "richtext/WPRtfText.h"
@@ -89,16 +85,3 @@ void BM_PrintMonthWith42CellTexts(benchmark::State& state)
 BENCHMARK(BM_PrintMonthWith42CellTexts)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    SetScreenPPIForTesting(96);
-    SetRegionalLocaleForTesting(QLocale(QLocale::English, QLocale::UnitedStates));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

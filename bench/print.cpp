@@ -1,10 +1,8 @@
 // A printed page's cost: a month grid's worth of frames, lines and fitted,
 // aligned texts (about 400 of each) sent to a PDF file, and the same page on
 // the recording device to separate the surface's own work from the PDF's.
-#include <QApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <cstdlib>
 
 #include "print/FakePrintDevice.h"
 #include "print/PdfDevice.h"
@@ -66,14 +64,3 @@ void BM_RecordedPage(benchmark::State& state)
 BENCHMARK(BM_RecordedPage)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -2,16 +2,12 @@
 // whose 42 cells carry rich text, drawn by the print event (zoom to 100 %,
 // the page, its objects) on a PDF device as vellumy-tool print runs it. A page
 // shown at 60 % adds the two rescales around the job.
-#include <QApplication>
 #include <QPageSize>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <cstdlib>
 
 #include "app/PrintCommands.h"
 #include "page/CalendarPanel32.h"
-#include "platform/RegionalSettings.h"
-#include "platform/ScreenMetrics.h"
 #include "print/PdfDevice.h"
 #include "richtext/WPRtfText.h"
 
@@ -76,16 +72,3 @@ void BM_PrintMonthWith42CellTextsShownAt60(benchmark::State& state)
 BENCHMARK(BM_PrintMonthWith42CellTextsShownAt60)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    SetScreenPPIForTesting(96);
-    SetRegionalLocaleForTesting(QLocale(QLocale::English, QLocale::UnitedStates));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -2,11 +2,9 @@
 // 42 cell texts of a page whose texts are already parsed.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <QTextDocument>
-#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -99,14 +97,3 @@ void BM_WriteCellText(benchmark::State& state)
 BENCHMARK(BM_WriteCellText)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -3,12 +3,11 @@
 // and decoding a bitmap.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QPicture>
-#include <cstdlib>
 
 #include "platform/DibImage.h"
 #include "platform/WmfPicture.h"
@@ -83,14 +82,3 @@ void BM_DecodeDib(benchmark::State& state)
 BENCHMARK(BM_DecodeDib)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
