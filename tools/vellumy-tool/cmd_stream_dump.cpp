@@ -29,5 +29,5 @@ int run(const QStringList& arguments)
     return ToolOk;
 }
 
-ToolCommandRegistration reg({"stream-dump", "FILE", &run});
+ToolCommandRegistration reg({"stream-dump", "FILE: every value of an object stream (.QXF, .QXS, clipboard), one per line", &run});
 } // namespace
