@@ -13,6 +13,15 @@ float plus(float margin, double inches)
     return float(double(margin) + inches);
 }
 
+// A margin from a damaged or hand-made file may be millions of inches; no
+// margin beyond the paper's long side changes what fits on the page, and
+// bounding it keeps every pixel position within range.
+float bounded(float margin, double longSide)
+{
+    const float limit = float(longSide);
+    return margin < -limit ? -limit : (margin > limit ? limit : margin);
+}
+
 } // namespace
 
 int InchToPixels(float inches, int ppi)
@@ -97,16 +106,20 @@ PageLayoutResults UpdatePageLayout(const PageLayoutInput& in, const PageLayoutRe
     const TCalendarLayout layout =
         IsValidCalendarLayout(in.CalendarLayout) ? in.CalendarLayout : loFullCalendar;
 
-    const float allowance = in.BorderAllowance ? BorderAllowanceInch : 0.0f;
-    const float L = plus(in.LeftMarginInch, allowance);
-    const float T = plus(in.TopMarginInch, allowance);
-    const float R = plus(in.RightMarginInch, allowance);
-    const float B = plus(in.BottomMarginInch, allowance);
-
     out.CalendarOrientation = OrientationOfLayout(layout);
 
     const double shortSide = in.PaperSizeA4 ? 8.27 : 8.5;
     const double longSide = in.PaperSizeA4 ? 11.69 : 11.0;
+    const float leftMargin = bounded(in.LeftMarginInch, longSide);
+    const float topMargin = bounded(in.TopMarginInch, longSide);
+    const float rightMargin = bounded(in.RightMarginInch, longSide);
+    const float bottomMargin = bounded(in.BottomMarginInch, longSide);
+
+    const float allowance = in.BorderAllowance ? BorderAllowanceInch : 0.0f;
+    const float L = plus(leftMargin, allowance);
+    const float T = plus(topMargin, allowance);
+    const float R = plus(rightMargin, allowance);
+    const float B = plus(bottomMargin, allowance);
     const int shortPx = roundHalfEven(ppi * shortSide);
     const int longPx = roundHalfEven(ppi * longSide);
     const bool landscape = out.CalendarOrientation == coLandscape;
@@ -115,8 +128,7 @@ PageLayoutResults UpdatePageLayout(const PageLayoutInput& in, const PageLayoutRe
     out.PageWidthPx = W;
     out.PageHeightPx = H;
 
-    out.PageRect = {px(in.LeftMarginInch), px(in.TopMarginInch), W - px(in.RightMarginInch),
-                    H - px(in.BottomMarginInch)};
+    out.PageRect = {px(leftMargin), px(topMargin), W - px(rightMargin), H - px(bottomMargin)};
     const PixelRect C{px(L) + 2, px(T) + 2, W - px(R) - 2, H - px(B) - 2};
 
     if (in.ResetMiniFonts)

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <vector>
+
 #include "page/PageLayout.h"
 
 namespace {
@@ -259,4 +262,23 @@ TEST(PageLayout, InchesAndMarginSumsAreSinglePrecisionAndRoundHalfToEven)
     in.TopMarginInch = 0.45f;
     in.PPI = 2;
     EXPECT_EQ(UpdatePageLayout(in, {}).MainCalRect->top, 4 + 2);
+}
+
+TEST(PageLayout, MarginsFarBeyondThePaperKeepEveryPositionNearThePage)
+{
+    // A file may hold any margin; the page then has no room, but no position
+    // runs away (the painter's arithmetic would overflow).
+    for (const float margin : {-3.0e7f, 2.0e7f, 1.0e30f}) {
+        for (int layout = 0; layout <= loDay15; ++layout) {
+            const PageLayoutResults r = layOut(TCalendarLayout(layout), false, true, 1, 1997, margin);
+            std::vector<PixelRect> rects(r.MiniCalRects.begin(), r.MiniCalRects.end());
+            rects.push_back(r.PageRect);
+            rects.push_back(r.MainCalRect.value_or(PixelRect{}));
+            for (const PixelRect& rect : rects)
+                for (int v : {rect.left, rect.top, rect.right, rect.bottom})
+                    EXPECT_LT(std::abs(v), 4 * 1056) << "layout " << layout << " margin " << margin;
+        }
+    }
+    // Margins within the paper are taken as they are.
+    EXPECT_EQ(layOut(loFullCalendar, false, false, 1, 1997, 10.5f).PageRect.top, 1008);
 }
