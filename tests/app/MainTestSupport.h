@@ -55,11 +55,7 @@ protected:
     void SetUp() override
     {
         folder_ = std::make_unique<QTemporaryDir>();
-        // The shipped asset folders (Borders/, Help/, ...) as the test main links them.
-        const QDir shipped(DefaultProgramFolder());
-        for (const QFileInfo& entry : shipped.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot))
-            QFile::link(entry.symLinkTarget().isEmpty() ? entry.absoluteFilePath() : entry.symLinkTarget(),
-                        folder_->filePath(entry.fileName()));
+        LinkShippedFolders(folder_->path());
         SetProgramFolderForTesting(folder_->path());
         TCalendarMainDialogs dialogs;
         dialogs.OpenFileName = [this](QWidget*, const QString& title, const QString& folder, const QString&) {

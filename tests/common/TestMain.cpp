@@ -3,8 +3,6 @@
 #include "TestSupport.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <cstdlib>
@@ -28,9 +26,7 @@ int main(int argc, char** argv)
     // Each test process gets its own program folder (the object clipboard file
     // and QX.ini live there), with the shipped asset folders linked in.
     QTemporaryDir programFolder;
-    const QDir bin(QStringLiteral(VELLUMY_BIN_DIR));
-    for (const QFileInfo& entry : bin.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot))
-        QFile::link(entry.absoluteFilePath(), programFolder.filePath(entry.fileName()));
+    vellumy::test::LinkShippedFolders(programFolder.path());
     SetProgramFolderForTesting(programFolder.path());
     vellumy::test::SetDefaultProgramFolder(programFolder.path());
 

@@ -1,6 +1,8 @@
 #include "TestSupport.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 #include "platform/Clock.h"
 
@@ -27,6 +29,13 @@ QString DefaultProgramFolder()
 void SetDefaultProgramFolder(const QString& folder)
 {
     programFolder() = folder;
+}
+
+void LinkShippedFolders(const QString& folder)
+{
+    const QDir bin(QStringLiteral(VELLUMY_BIN_DIR));
+    for (const QFileInfo& entry : bin.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot))
+        QFile::link(entry.absoluteFilePath(), QDir(folder).filePath(entry.fileName()));
 }
 
 MessageBoxScript::MessageBoxScript()

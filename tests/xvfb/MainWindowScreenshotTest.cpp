@@ -81,6 +81,7 @@ TEST(RealWindows, MainWindowAndPropertiesDialogOnAnXServer)
     if (QGuiApplication::platformName() != QStringLiteral("xcb"))
         GTEST_SKIP() << "needs an X server (xvfb-run with QT_QPA_PLATFORM=xcb), not " << qPrintable(QGuiApplication::platformName());
     QTemporaryDir folder;
+    LinkShippedFolders(folder.path());
     SetProgramFolderForTesting(folder.path());
     MessageBoxScript boxes;
 
@@ -136,6 +137,8 @@ TEST(RealWindows, MainWindowAndPropertiesDialogOnAnXServer)
             const QImage shot = screenshot(QStringLiteral("05-properties-tab-%1.png").arg(i, 2, 10, QLatin1Char('0')));
             EXPECT_GT(colourCount(shot), 10) << "tab " << i;
         }
+        // The shipped borders are offered beside "(none)".
+        EXPECT_GT(dialog.findChild<QListWidget*>(QStringLiteral("BorderFiles"))->count(), 1);
         dialog.findChild<QPushButton*>(QStringLiteral("CancelButton"))->click();
     });
     window.mnuPropertiesClick();
