@@ -4,6 +4,7 @@
 // skips unless VELLUMY_CUPS_PRINT_CHECK is set, since it needs cupsd running.
 #include <QDateTime>
 #include <QDirIterator>
+#include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -68,7 +69,16 @@ TEST_F(PrintCups, QueueReceivesTheCalendar)
         pdf = newestPdf(before);
     }
     ASSERT_FALSE(pdf.isEmpty()) << "no PDF appeared in ~/PDF or /var/spool/cups-pdf";
-    std::printf("printed to %s\n", qPrintable(pdf));
+    // It appears while ghostscript still writes it: wait until its size holds.
+    qint64 size = -1;
+    for (int waited = 0; waited < 100; ++waited) {
+        QTest::qWait(300);
+        const qint64 now = QFileInfo(pdf).size();
+        if (now > 0 && now == size)
+            break;
+        size = now;
+    }
+    std::printf("printed to %s (%lld bytes)\n", qPrintable(pdf), static_cast<long long>(size));
 
     // Re-rendered by ghostscript: look at its pixels, an upright page with ink.
     QTemporaryDir dir;
