@@ -6,7 +6,9 @@
 // of its objects, runs the rubber band that selects objects or drags out the
 // rectangle of a drawing tool, places new objects, holds the zoom factor and
 // rescales itself and all objects, offers the page popup menu and raises
-// LabelChangedEvent whenever the document changes.
+// LabelChangedEvent whenever the document changes. GBasePanel.cpp holds the
+// container, the mouse and keys and the painting; GBasePanelCommands.cpp the
+// popup menu, the page and object commands and the object clipboard.
 //
 // Subclasses replace:
 //   Paint          the container's own painting (pictures, shape outline, grid);
