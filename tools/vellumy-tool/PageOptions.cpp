@@ -14,6 +14,22 @@ int IntOptionValue(const QString& option, const QString& text, int low, int high
     return value;
 }
 
+QString TakeOptionValue(const QStringList& args, int& i)
+{
+    if (i + 1 >= args.size())
+        throw UsageError{QStringLiteral("%1 needs a value").arg(args[i])};
+    return args[++i];
+}
+
+void TakeDocumentArgument(const QString& word, QString& file)
+{
+    if (word.startsWith(QLatin1Char('-')))
+        throw UsageError{QStringLiteral("unknown option '%1'").arg(word)};
+    if (!file.isEmpty())
+        throw UsageError{QStringLiteral("only one document, not '%1' as well").arg(word)};
+    file = word;
+}
+
 bool ParsePageOption(const QStringList& args, int& i, PageOptions& o)
 {
     const QString& option = args[i];
@@ -25,9 +41,7 @@ bool ParsePageOption(const QStringList& args, int& i, PageOptions& o)
                                           "--start-of-week", "--number-position", "--ppi"};
     if (!withValue.contains(option))
         return false;
-    if (i + 1 >= args.size())
-        throw UsageError{QStringLiteral("%1 needs a value").arg(option)};
-    const QString value = args[++i];
+    const QString value = TakeOptionValue(args, i);
     if (option == QLatin1String("--layout"))
         o.layout = IntOptionValue(option, value, 0, CalendarLayoutCount - 1);
     else if (option == QLatin1String("--month"))

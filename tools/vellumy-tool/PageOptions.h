@@ -35,5 +35,13 @@ extern const char* const PageOptionsUsage;
 // page option with a missing or bad value.
 bool ParsePageOption(const QStringList& args, int& i, PageOptions& options);
 
+// The value that follows the option at args[i]; advances i. Throws UsageError
+// when the option is the last argument.
+QString TakeOptionValue(const QStringList& args, int& i);
+
+// A word that is no option names the command's one document: taken into
+// `file`. Throws UsageError for an unknown option or a second document.
+void TakeDocumentArgument(const QString& word, QString& file);
+
 // A whole number option value within low..high (throws UsageError).
 int IntOptionValue(const QString& option, const QString& text, int low, int high);

@@ -29,21 +29,12 @@ PrintOptions parse(const QStringList& args)
     PrintOptions o;
     for (int i = 0; i < args.size(); ++i) {
         const QString& option = args[i];
-        if (option == QLatin1String("-o") || option == QLatin1String("--copies")) {
-            if (i + 1 >= args.size())
-                throw UsageError{QStringLiteral("%1 needs a value").arg(option)};
-            const QString value = args[++i];
-            if (option == QLatin1String("-o"))
-                o.output = value;
-            else
-                o.copies = IntOptionValue(option, value, 1, 999);
-            continue;
-        }
-        if (option.startsWith(QLatin1Char('-')))
-            throw UsageError{QStringLiteral("unknown option '%1'").arg(option)};
-        if (!o.file.isEmpty())
-            throw UsageError{QStringLiteral("only one document, not '%1' as well").arg(option)};
-        o.file = option;
+        if (option == QLatin1String("-o"))
+            o.output = TakeOptionValue(args, i);
+        else if (option == QLatin1String("--copies"))
+            o.copies = IntOptionValue(option, TakeOptionValue(args, i), 1, 999);
+        else
+            TakeDocumentArgument(option, o.file);
     }
     if (o.file.isEmpty())
         throw UsageError{QStringLiteral("a document FILE.QXF is required")};

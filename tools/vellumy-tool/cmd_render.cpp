@@ -32,28 +32,18 @@ RenderOptions parse(const QStringList& args)
         const QString& option = args[i];
         if (ParsePageOption(args, i, o.page))
             continue;
-        static const QStringList withValue = {"-o", "--zoom", "--border", "--title", "--cell-text"};
-        if (withValue.contains(option)) {
-            if (i + 1 >= args.size())
-                throw UsageError{QStringLiteral("%1 needs a value").arg(option)};
-            const QString value = args[++i];
-            if (option == QLatin1String("-o"))
-                o.output = value;
-            else if (option == QLatin1String("--zoom"))
-                o.zoomPercent = IntOptionValue(option, value, 10, 400);
-            else if (option == QLatin1String("--border"))
-                o.border = value;
-            else if (option == QLatin1String("--title"))
-                o.title = value;
-            else
-                o.cellText = value;
-            continue;
-        }
-        if (option.startsWith(QLatin1Char('-')))
-            throw UsageError{QStringLiteral("unknown option '%1'").arg(option)};
-        if (!o.file.isEmpty())
-            throw UsageError{QStringLiteral("only one document, not '%1' as well").arg(option)};
-        o.file = option;
+        if (option == QLatin1String("-o"))
+            o.output = TakeOptionValue(args, i);
+        else if (option == QLatin1String("--zoom"))
+            o.zoomPercent = IntOptionValue(option, TakeOptionValue(args, i), 10, 400);
+        else if (option == QLatin1String("--border"))
+            o.border = TakeOptionValue(args, i);
+        else if (option == QLatin1String("--title"))
+            o.title = TakeOptionValue(args, i);
+        else if (option == QLatin1String("--cell-text"))
+            o.cellText = TakeOptionValue(args, i);
+        else
+            TakeDocumentArgument(option, o.file);
     }
     if (o.output.isEmpty())
         throw UsageError{QStringLiteral("-o OUT.png is required")};
