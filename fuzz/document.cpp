@@ -2,47 +2,23 @@
 // byte is odd, as a style sheet; whatever was read must then lay out, draw on
 // the screen and print without failing. Damaged files fail with the stream's
 // errors; any other outcome (a crash, an overflow, a hang) is a finding.
-#include <QApplication>
 #include <QBuffer>
 #include <QByteArray>
 #include <QCoreApplication>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <memory>
 
+#include "common/FuzzSupport.h"
 #include "page/CalendarPanel32.h"
 #include "persist/FilerError.h"
 #include "persist/ObjectReader.h"
 #include "print/FakePrintDevice.h"
 #include "print/ReportPrinter.h"
 
-namespace {
-
-void startGui()
-{
-    static QApplication* app = [] {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        static int argc = 1;
-        static char name[] = "fuzz_document";
-        static char* argv[] = {name, nullptr};
-        return new QApplication(argc, argv);
-    }();
-    (void)app;
-}
-
-} // namespace
-
-// Fontconfig keeps what it learns about every face name it is asked for (a
-// document names any font it likes); that cache is not a leak of ours.
-extern "C" const char* __lsan_default_suppressions()
-{
-    return "leak:libfontconfig.so\n";
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    startGui();
+    StartWidgetApplication();
     if (size < 1)
         return 0;
     const bool styleSheet = data[0] & 1;

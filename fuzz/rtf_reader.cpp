@@ -1,7 +1,6 @@
 // Reads arbitrary bytes as RTF, lays the text out and paints it, then checks
 // that what is read writes back to RTF that reads and writes to the same
 // bytes again.
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QTextDocument>
@@ -9,28 +8,14 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "common/FuzzSupport.h"
 #include "richtext/RichTextPainter.h"
 #include "richtext/RtfReader.h"
 #include "richtext/RtfWriter.h"
 
-// Fontconfig keeps what it learns about every font name it is asked for (RTF
-// names any font it likes); that cache is not a leak of ours.
-extern "C" const char* __lsan_default_suppressions()
-{
-    return "leak:libfontconfig.so\n";
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static QGuiApplication* app = [] {
-        if (!std::getenv("QT_QPA_PLATFORM"))
-            setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        static int argc = 1;
-        static char name[] = "fuzz_rtf_reader";
-        static char* argv[] = {name, nullptr};
-        return new QGuiApplication(argc, argv);
-    }();
-    (void)app;
+    StartGuiApplication();
 
     const QByteArray input(reinterpret_cast<const char*>(data), qsizetype(size));
     const auto document = TRtfReader::Read(input);

@@ -3,43 +3,19 @@
 // way plain metafiles without a window are. The same bytes also go to the
 // bitmap decoder as a DIB and as a .bmp file.
 #include <QByteArray>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 
+#include "common/FuzzSupport.h"
 #include "platform/DibImage.h"
 #include "platform/WmfPicture.h"
 #include "platform/WmfPlayer.h"
 
-namespace {
-
-void startGui()
-{
-    static QGuiApplication* app = [] {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        static int argc = 1;
-        static char name[] = "fuzz_wmf_player";
-        static char* argv[] = {name, nullptr};
-        return new QGuiApplication(argc, argv);
-    }();
-    (void)app;
-}
-
-} // namespace
-
-// Fontconfig keeps what it learns about every face name it is asked for (and
-// the metafiles name any face they like); that cache is not a leak of ours.
-extern "C" const char* __lsan_default_suppressions()
-{
-    return "leak:libfontconfig.so\n";
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    startGui();
+    StartGuiApplication();
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
 
     TWmfPicture picture;
