@@ -60,7 +60,7 @@ QString TMRUFileList::AutoSaveFileName() const
     QString last = autoSaveName_.section(QLatin1Char('\\'), -1).section(QLatin1Char('/'), -1).trimmed();
     if (last.isEmpty())
         last = QStringLiteral("MRU");
-    return ProgramFolder() + last + QStringLiteral(".ini");
+    return UserConfigFolder() + last + QStringLiteral(".ini");
 }
 
 void TMRUFileList::Load()

@@ -37,7 +37,7 @@ void TPreferences::SetDefaultEditorFont(const TFont& font)
 
 QString IniFileName()
 {
-    return ProgramFolder() + QStringLiteral("QX.ini");
+    return UserConfigFolder() + QStringLiteral("QX.ini");
 }
 
 TPreferences LoadPreferences(const QString& iniFile)

@@ -30,7 +30,7 @@ struct TPreferences {
     void SetDefaultEditorFont(const TFont& font);
 };
 
-// ProgramFolder() + "QX.ini".
+// UserConfigFolder() + "QX.ini".
 QString IniFileName();
 
 // Every key with its default when absent (an unreadable file gives defaults).

@@ -610,7 +610,7 @@ void TCalendarProperties::fillBorderList()
 {
     // Each border comes as a portrait (.wpo) and a landscape (.wls) picture;
     // the list shows each name once.
-    const QDir folder(ProgramFolder() + QStringLiteral("Borders/"));
+    const QDir folder(ProgramDataFolder() + QStringLiteral("Borders/"));
     QStringList names;
     const QFileInfoList files =
         folder.entryInfoList({QStringLiteral("*.wpo"), QStringLiteral("*.wls")}, QDir::Files | QDir::Readable);

@@ -52,8 +52,8 @@ TGBasePanel::TGBasePanel(TComponent* owner, QWidget* parent) : QWidget(parent), 
 
     overlay_ = new TGXorOverlay(this);
 
-    clipboardFile_ = ProgramFolder() + QStringLiteral("Clipbrd.tmp");
-    scratchFile_ = ProgramFolder() + QStringLiteral("TempFile.tmp");
+    clipboardFile_ = UserDataFolder() + QStringLiteral("Clipbrd.tmp");
+    scratchFile_ = UserDataFolder() + QStringLiteral("TempFile.tmp");
 
     if (!HasState(csDesigning)) {
         buildPageMenu();

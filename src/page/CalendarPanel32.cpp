@@ -350,7 +350,7 @@ void TCalendarPanel32::SetPanelState(TLPanelState state)
 
 QString TCalendarPanel32::BorderFilePath(const QString& name) const
 {
-    const QString folder = ProgramFolder() + QStringLiteral("Borders/");
+    const QString folder = ProgramDataFolder() + QStringLiteral("Borders/");
     const QString fileName = name + (orientation_ == coPortrait ? QStringLiteral(".wpo") : QStringLiteral(".wls"));
     if (QFileInfo::exists(folder + fileName))
         return folder + fileName;

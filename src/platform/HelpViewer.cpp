@@ -65,7 +65,7 @@ void showTopic(int topic)
 
 QString HelpFolder()
 {
-    return ProgramFolder() + QStringLiteral("Help/");
+    return ProgramDataFolder() + QStringLiteral("Help/");
 }
 
 QString HelpTopicPath(int topic)

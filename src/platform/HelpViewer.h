@@ -6,7 +6,7 @@
 // one per numbered topic (Help/<number>.html) plus the contents page
 // (Help/index.html), shown in one help window.
 
-// The folder the pages are looked up in (ProgramFolder() + "Help/").
+// The folder the pages are looked up in (ProgramDataFolder() + "Help/").
 QString HelpFolder();
 // The page file of a topic; topic 0 is the contents.
 QString HelpTopicPath(int topic);

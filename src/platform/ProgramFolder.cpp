@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace {
 QString& overrideFolder()
@@ -16,13 +18,63 @@ QString withTrailingSeparator(QString folder)
         folder += QLatin1Char('/');
     return folder;
 }
+
+QString executableFolder()
+{
+    return withTrailingSeparator(QCoreApplication::applicationDirPath());
+}
+
+QString ensured(const QString& folder)
+{
+    QDir().mkpath(folder);
+    return withTrailingSeparator(folder);
+}
 } // namespace
 
-QString ProgramFolder()
+bool IsPortableInstall()
+{
+    const QFileInfo ini(executableFolder() + QStringLiteral("QX.ini"));
+    const QFileInfo folder(executableFolder());
+    return ini.exists() && folder.isWritable();
+}
+
+QString ProgramDataFolder()
 {
     if (!overrideFolder().isEmpty())
         return overrideFolder();
-    return withTrailingSeparator(QCoreApplication::applicationDirPath());
+    const QString beside = executableFolder();
+    // A build tree (or an unpacked folder) keeps the shipped files beside the
+    // executable; an installed program keeps them in PREFIX/share/vellumy.
+    if (QFileInfo::exists(beside + QStringLiteral("Borders")))
+        return beside;
+    const QString installed =
+        QDir::cleanPath(beside + QStringLiteral("../share/vellumy"));
+    if (QFileInfo::exists(installed))
+        return withTrailingSeparator(installed);
+    return beside;
+}
+
+QString UserConfigFolder()
+{
+    if (!overrideFolder().isEmpty())
+        return overrideFolder();
+    if (IsPortableInstall())
+        return executableFolder();
+    return ensured(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+}
+
+QString UserDataFolder()
+{
+    if (!overrideFolder().isEmpty())
+        return overrideFolder();
+    if (IsPortableInstall())
+        return executableFolder();
+    return ensured(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+QString ProgramFolder()
+{
+    return ProgramDataFolder();
 }
 
 void SetProgramFolderForTesting(const QString& folder)

@@ -113,6 +113,10 @@ TEST_F(MainWindowTest, ASecondStartHandsOverToTheRunningProgram)
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     // A user name of its own, so that no other Vellumy of this user answers.
     environment.insert(QStringLiteral("USER"), QStringLiteral("vellumy-startup-test-%1").arg(QCoreApplication::applicationPid()));
+    // The user's files go to folders of the test's own.
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folder.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), folder.filePath(QStringLiteral("data")));
+    const QString ini = folder.filePath(QStringLiteral("config/Vellumy/QX.ini"));
     QProcess first;
     first.setProcessEnvironment(environment);
     first.start(copy, {});
@@ -120,9 +124,9 @@ TEST_F(MainWindowTest, ASecondStartHandsOverToTheRunningProgram)
     // Up and listening once its first activation has stored the window's place.
     QElapsedTimer waited;
     waited.start();
-    while (!QFileInfo::exists(folder.filePath(QStringLiteral("QX.ini"))) && waited.elapsed() < 20000)
+    while (!QFileInfo::exists(ini) && waited.elapsed() < 20000)
         QTest::qWait(50);
-    ASSERT_TRUE(QFileInfo::exists(folder.filePath(QStringLiteral("QX.ini"))));
+    ASSERT_TRUE(QFileInfo::exists(ini));
 
     QProcess second;
     second.setProcessEnvironment(environment);
