@@ -1,6 +1,8 @@
 #include "platform/DibImage.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QImageReader>
 #include <QtEndian>
 #include <algorithm>
 #include <vector>
@@ -54,7 +56,9 @@ struct Channel {
 };
 
 // Run-length decoding into palette indices, bottom row first as stored.
-// Pixels the stream skips keep index 0.
+// Pixels the stream skips keep index 0. Column and row never leave the
+// bitmap: a run or delta that would step past the row's end stops at it, so
+// no number of records can push the position out of range.
 void decodeRle(const uchar* bits, qint64 size, bool fourBit, int width, int height,
                std::vector<uchar>& indices)
 {
@@ -62,9 +66,10 @@ void decodeRle(const uchar* bits, qint64 size, bool fourBit, int width, int heig
     int x = 0;
     int y = 0;
     auto put = [&](int index) {
-        if (x < width && y < height)
+        if (x < width) {
             indices[size_t(y) * size_t(width) + size_t(x)] = uchar(index);
-        ++x;
+            ++x;
+        }
     };
     while (pos + 2 <= size && y < height) {
         const int count = bits[pos];
@@ -83,20 +88,38 @@ void decodeRle(const uchar* bits, qint64 size, bool fourBit, int width, int heig
         } else if (value == 2) { // delta
             if (pos + 2 > size)
                 break;
-            x += bits[pos];
-            y += bits[pos + 1];
+            x = std::min(x + int(bits[pos]), width);
+            y = std::min(y + int(bits[pos + 1]), height);
             pos += 2;
         } else { // absolute run of `value` pixels, padded to a word
             const qint64 bytes = fourBit ? (value + 1) / 2 : value;
             if (pos + bytes > size)
                 break;
-            for (int i = 0; i < value; ++i) {
+            for (int i = 0; i < value && x < width; ++i) {
                 const int b = bits[pos + (fourBit ? i / 2 : i)];
                 put(fourBit ? ((i & 1) ? (b & 0x0F) : (b >> 4)) : b);
             }
             pos += (bytes + 1) & ~qint64(1);
         }
     }
+}
+
+// The size an embedded PNG or JPEG declares in its header, read before
+// anything is decoded so that a small file cannot claim a huge picture.
+QImage decodeEmbedded(const uchar* data, qint64 size)
+{
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data),
+                                                     qsizetype(std::min<qint64>(size, INT_MAX)));
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setAutoTransform(false);
+    const QSize declared = reader.size();
+    if (declared.width() <= 0 || declared.height() <= 0 || declared.width() > MaxSide
+        || declared.height() > MaxSide || qint64(declared.width()) * declared.height() > TDibImage::MaxPixels)
+        return QImage();
+    return reader.read();
 }
 
 TDibImage decode(const uchar* data, qint64 size, qint64 bitsOffset, bool paletteIndices)
@@ -161,7 +184,7 @@ TDibImage decode(const uchar* data, qint64 size, qint64 bitsOffset, bool palette
             return failure(QStringLiteral("bitmap bits are missing"));
         TDibImage result;
         result.bottomUp = height > 0;
-        result.image = QImage::fromData(data + start, int(std::min<qint64>(size - start, INT_MAX)));
+        result.image = decodeEmbedded(data + start, size - start);
         if (result.image.isNull())
             return failure(QStringLiteral("embedded compressed picture does not decode"));
         result.image = result.image.convertToFormat(result.image.hasAlphaChannel() ? QImage::Format_ARGB32
