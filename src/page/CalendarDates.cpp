@@ -1,5 +1,8 @@
 #include "page/CalendarDates.h"
 
+#include <algorithm>
+#include <limits>
+
 bool IsLeapYear(int year)
 {
     return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
@@ -33,22 +36,17 @@ int DayOfWeek(int year, int month, int day)
 
 MonthYear AddMonths(int month, int year, int k)
 {
-    MonthYear result{month, year};
-    for (; k < 0; ++k) {
-        if (result.month == 1) {
-            result.month = 12;
-            --result.year;
-        } else {
-            --result.month;
-        }
+    // Months counted from January of year 0, in 64 bits: no int input overflows.
+    const long long months = (long long)year * 12 + (std::clamp(month, 1, 12) - 1) + k;
+    long long y = months / 12;
+    long long m = months % 12;
+    if (m < 0) {
+        m += 12;
+        --y;
     }
-    for (; k > 0; --k) {
-        if (result.month == 12) {
-            result.month = 1;
-            ++result.year;
-        } else {
-            ++result.month;
-        }
-    }
-    return result;
+    if (y > std::numeric_limits<int>::max())
+        return {12, std::numeric_limits<int>::max()};
+    if (y < std::numeric_limits<int>::min())
+        return {1, std::numeric_limits<int>::min()};
+    return {int(m) + 1, int(y)};
 }

@@ -6,6 +6,7 @@
 #include <exception>
 #include <memory>
 
+#include "page/CalendarDates.h"
 #include "page/CalendarPanel32.h"
 #include "persist/FilerError.h"
 #include "persist/ObjectReader.h"
@@ -305,12 +306,19 @@ void TCalendarPanel32::ReadDocument(TObjectReader& reader, TComponent* owner, QS
         ReadStyleBlock(reader);
         // The setter loads the picture for the orientation just read.
         SetWMFBorderFile(version >= FirstVersionWithBorder ? reader.ReadString() : QString());
-        mainCalDay_ = reader.ReadInteger();
+        // A value out of range is ignored: the page keeps a date it can draw.
+        const int day = reader.ReadInteger();
+        if (day >= 1 && day <= 31)
+            mainCalDay_ = day;
         const int month = reader.ReadInteger();
         if (month >= 1 && month <= 12)
             mainCalMonth_ = month;
-        mainCalYear_ = reader.ReadInteger();
-        startOfWeek_ = reader.ReadInteger();
+        const int year = reader.ReadInteger();
+        if (year >= FirstCalendarYear && year <= LastCalendarYear)
+            mainCalYear_ = year;
+        const int startOfWeek = reader.ReadInteger();
+        if (startOfWeek >= 1 && startOfWeek <= 7)
+            startOfWeek_ = startOfWeek;
         const int hour = reader.ReadInteger();
         const int minute = reader.ReadInteger();
         if (QTime::isValid(hour, minute, 0))

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextDocument>
+#include <limits>
 #include <memory>
 
 #include "DocumentTestSupport.h"
@@ -414,9 +415,15 @@ TEST(DocumentFormat, OutOfRangeValuesKeepTheFieldsUsable)
         Fixture g;
         DocumentContent d;
         d.style.margins = margins;
-        d.year = 2000000000;
+        d.year = std::numeric_limits<int>::max(); // twelve mini months after it would overflow
         d.day = -5;
+        d.startOfWeek = 40;
+        const int yearBefore = g.page->MainCalYear(), dayBefore = g.page->MainCalDay();
         g.load(documentBytes(d));
+        EXPECT_EQ(g.page->MainCalYear(), yearBefore);
+        EXPECT_EQ(g.page->MainCalDay(), dayBefore);
+        EXPECT_EQ(g.page->StartOfWeek(), 1);
+        EXPECT_EQ(g.page->MainCalMonth(), 7);
         EXPECT_FALSE(g.page->DrawPage().isNull());
     }
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <cstdlib>
 #include <vector>
 
@@ -179,6 +181,13 @@ TEST(PageLayout, MiniMonthsRunFromTheLayoutsFirstOffsetAcrossYearEnds)
 
     EXPECT_EQ(AddMonths(3, 2000, -27), (MonthYear{12, 1997}));
     EXPECT_EQ(AddMonths(3, 2000, 0), (MonthYear{3, 2000}));
+    // Any int: the count stops at the ends of the year range instead of wrapping.
+    constexpr int maxYear = std::numeric_limits<int>::max(), minYear = std::numeric_limits<int>::min();
+    EXPECT_EQ(AddMonths(11, maxYear, 1), (MonthYear{12, maxYear}));
+    EXPECT_EQ(AddMonths(12, maxYear, 1), (MonthYear{12, maxYear}));
+    EXPECT_EQ(AddMonths(2, minYear, -1), (MonthYear{1, minYear}));
+    EXPECT_EQ(AddMonths(1, minYear, -5), (MonthYear{1, minYear}));
+    EXPECT_EQ(AddMonths(1, -1, -1), (MonthYear{12, -2}));
 }
 
 TEST(PageLayout, BorderAllowanceMovesEverythingInwardButNotThePageRect)
