@@ -14,6 +14,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
+#include <memory>
 
 #include "app/Preferences.h"
 #include "page/PixelRect.h"
@@ -200,8 +201,11 @@ private:
     void showPalette(bool show);
     // The proposed name of an untitled page: Dec1997.QXF.
     QString proposedFileName() const;
-    // Save As; false only when the chosen file could not be written.
+    // Save As; false when the dialog was cancelled or the file could not be written.
     bool saveAs();
+    // Whether `content` reads as a document, tried on a hidden page of its
+    // own so that the shown calendar is replaced only by one that reads.
+    bool documentReads(const QByteArray& content);
     void repaintPage();
 
     QString currentFile_;
@@ -232,6 +236,9 @@ private:
     QFrame* toolRow_ = nullptr;
     TMRUFileList* recentFiles_ = nullptr;
     QPointer<QWidget> iconPalette_;
+    // The hidden page that documents are tried on before they are opened.
+    std::unique_ptr<TComponent> trialOwner_;
+    TCalendarPanel32* trialPage_ = nullptr;
 
     QToolButton* zoomInButton_ = nullptr;
     QToolButton* zoomOutButton_ = nullptr;

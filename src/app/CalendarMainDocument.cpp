@@ -1,6 +1,8 @@
 // The document lifecycle: New, Open, Save, Save As, Cancel Changes, the
 // properties command and the question before unsaved changes are dropped.
 #include <QApplication>
+#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <exception>
 
@@ -10,6 +12,7 @@
 #include "app/MRUFileList.h"
 #include "app/WindowPlacement.h"
 #include "page/CalendarPanel32.h"
+#include "persist/ObjectReader.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ProgramFolder.h"
 
@@ -59,6 +62,7 @@ void TCalendarMain::mnuPropertiesClick()
             dialog.SetWarnOnClassChange(false);
         } else if (pageVisible()) {
             dialog.SetLayoutClassAtOpening(calendarPanel_->LayoutKind());
+            dialog.SetMonthYearAtOpening(month, year);
             dialog.SetWarnOnClassChange(calendarPanel_->HasCellText());
         }
         example.AssignStyle(*calendarPanel_);
@@ -107,10 +111,57 @@ void TCalendarMain::Open1Click()
     OpenCalendarFile(chosen);
 }
 
+bool TCalendarMain::documentReads(const QByteArray& content)
+{
+    if (!trialOwner_) {
+        trialOwner_ = std::make_unique<TComponent>();
+        trialPage_ = new TCalendarPanel32(trialOwner_.get());
+        // Whether a border picture loads does not decide whether the file reads.
+        trialPage_->BorderPictureLoader = [](const QString&) { return true; };
+    }
+    QBuffer buffer;
+    buffer.setData(content);
+    buffer.open(QIODevice::ReadOnly);
+    bool reads = true;
+    try {
+        TObjectReader reader(buffer);
+        trialPage_->ReadDocument(reader, trialOwner_.get());
+    } catch (const std::exception&) {
+        reads = false;
+    }
+    trialPage_->DeleteAllObjects();
+    trialPage_->ClearAllCells();
+    return reads;
+}
+
 bool TCalendarMain::OpenCalendarFile(const QString& pathArgument)
 {
     // The argument may be CurrentFile itself, which is cleared below.
     const QString path = pathArgument;
+    DoSaveRichtext();
+    // A file that is gone or does not read changes nothing: the calendar
+    // shown, its objects and Modified stay as they were.
+    if (!QFileInfo::exists(path)) {
+        ShowInfo(QStringLiteral("File ") + path + QStringLiteral(" no longer exists"));
+        return false;
+    }
+    const QString unreadable = QStringLiteral("Unable to open ") + path + QStringLiteral(". Possibly ")
+                               + QStringLiteral("\r") + QStringLiteral("corrupted, possibly not a Calendar file");
+    QByteArray content;
+    bool reads = false;
+    {
+        BusyCursor busy;
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly)) {
+            content = file.readAll();
+            reads = file.error() == QFileDevice::NoError && documentReads(content);
+        }
+    }
+    if (!reads) {
+        ShowInfo(unreadable);
+        return false;
+    }
+
     calendarPanel_->SetPaintingSuspended(true);
     float rememberedZoom = 0.0f;
     const float zoom = calendarPanel_->ZoomFactor();
@@ -120,43 +171,40 @@ bool TCalendarMain::OpenCalendarFile(const QString& pathArgument)
     }
     starting_ = true;
     currentFile_.clear();
-    DoSaveRichtext();
 
     bool opened = false;
-    if (!QFileInfo::exists(path)) {
-        ShowInfo(QStringLiteral("File ") + path + QStringLiteral(" no longer exists"));
-    } else {
-        bool failed = false;
-        {
-            BusyCursor busy;
-            try {
-                calendarPanel_->ClearAllCells();
-                calendarPanel_->DeleteAllObjects();
-                calendarPanel_->SetUserTitle(QString());
-                calendarPanel_->SetZoom(1.0f);
-                calendarPanel_->LoadDocument(path, this);
-                calendarPanel_->AttachAll();
-                currentFile_ = path;
-                recentFiles_->Add(path);
-                recentFiles_->Save();
-                opened = true;
-            } catch (const std::exception&) {
-                failed = true;
-            }
-        }
-        if (failed) {
-            // Nothing half-read stays behind the reset page.
-            currentFile_.clear();
+    QString objectListError;
+    {
+        BusyCursor busy;
+        try {
             calendarPanel_->ClearAllCells();
             calendarPanel_->DeleteAllObjects();
             calendarPanel_->SetUserTitle(QString());
-            calendarPanel_->ResetToDefaults();
-            ShowInfo(QStringLiteral("Unable to open ") + path + QStringLiteral(". Possibly ") + QStringLiteral("\r")
-                     + QStringLiteral("corrupted, possibly not a Calendar file"));
+            calendarPanel_->SetZoom(1.0f);
+            QBuffer buffer(&content);
+            buffer.open(QIODevice::ReadOnly);
+            TObjectReader reader(buffer);
+            calendarPanel_->ReadDocument(reader, this, &objectListError);
+            calendarPanel_->AttachAll();
+            currentFile_ = path;
+            recentFiles_->Add(path);
+            recentFiles_->Save();
+            opened = true;
+        } catch (const std::exception&) {
         }
     }
+    if (!opened) {
+        // Read once already, so only running out of resources gets here.
+        // Nothing half-read stays behind the reset page.
+        currentFile_.clear();
+        calendarPanel_->ClearAllCells();
+        calendarPanel_->DeleteAllObjects();
+        calendarPanel_->SetUserTitle(QString());
+        calendarPanel_->ResetToDefaults();
+        ShowInfo(unreadable);
+    }
 
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     starting_ = false;
     SetButtons();
     calendarPanel_->setVisible(!currentFile_.isEmpty());
@@ -170,6 +218,12 @@ bool TCalendarMain::OpenCalendarFile(const QString& pathArgument)
     SetCaption();
     calendarPanel_->SetPaintingSuspended(false);
     repaintPage();
+    // The objects after a damaged record are gone from the page; saving
+    // would drop them from the file too, so the user hears of it first.
+    if (opened && !objectListError.isEmpty())
+        ShowInfo(QStringLiteral("Not every page object of ") + path
+                 + QStringLiteral(" could be read. The objects before the damaged one are shown;\r")
+                 + QStringLiteral("saving the calendar keeps only these."));
     return opened;
 }
 
@@ -229,7 +283,8 @@ bool TCalendarMain::saveAs()
     const QString proposed = currentFile_.isEmpty() ? proposedFileName() : QFileInfo(currentFile_).fileName();
     const QString chosen = AskSaveFileName(this, QStringLiteral("Save Calendar File"), ProgramFolder() + proposed,
                                            CalendarFilter, CalendarExtension);
-    bool ok = true;
+    // A cancelled dialog saved nothing: callers must not take it for a save.
+    bool ok = false;
     if (!chosen.isEmpty()) {
         ok = SaveCalendarFile(chosen);
         if (ok) {
@@ -263,8 +318,9 @@ void TCalendarMain::mnuCancelChangesClick()
 {
     if (!AskYesNo(QStringLiteral("Cancel all changes?"), QStringLiteral("CANCEL")))
         return;
-    if (!currentFile_.isEmpty())
-        OpenCalendarFile(currentFile_);
-    QCoreApplication::processEvents();
+    // When the saved file no longer reads, the changes stay and still count.
+    if (!currentFile_.isEmpty() && !OpenCalendarFile(currentFile_))
+        return;
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     SetModified(false);
 }

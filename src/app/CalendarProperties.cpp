@@ -536,6 +536,13 @@ void TCalendarProperties::okClicked()
                                                 "calendar. Proceed?");
         if (!AskYesNo(question, QStringLiteral("WARNING")))
             return;
+    } else if (warnOnClassChange_ && monthAtOpening_ != 0
+               && (example_->MainCalMonth() != monthAtOpening_ || example_->MainCalYear() != yearAtOpening_)) {
+        const QString question = QStringLiteral("Warning: changing the month or year\r"
+                                                "will erase all text and icons from the current\r"
+                                                "calendar. Proceed?");
+        if (!AskYesNo(question, QStringLiteral("WARNING")))
+            return;
     }
     accept();
 }

@@ -53,6 +53,13 @@ public:
     bool WarnOnClassChange() const { return warnOnClassChange_; }
     void SetLayoutClassAtOpening(int layoutClass) { classAtOpening_ = layoutClass; }
     int LayoutClassAtOpening() const { return classAtOpening_; }
+    // With the warning set, OK also asks before a change of month or year
+    // (the day cells are slots of the month and start empty in another one).
+    void SetMonthYearAtOpening(int month, int year)
+    {
+        monthAtOpening_ = month;
+        yearAtOpening_ = year;
+    }
 
     // True while the controls are being filled from the example (from
     // creation to the end of the first activation, and around each refill);
@@ -131,6 +138,8 @@ private:
     bool resetOnOpen_ = false;
     bool warnOnClassChange_ = false;
     int classAtOpening_ = 0;
+    int monthAtOpening_ = 0;
+    int yearAtOpening_ = 0;
     bool activated_ = false;
 
     QTabBar* tabs_ = nullptr;

@@ -111,7 +111,9 @@ TEST_F(MainWindowTest, RecentFilesReopenAndForgetMissingOnes)
     recentEntry(window, 2)->trigger();
     EXPECT_EQ(boxes.lastText(), QStringLiteral("File ") + saved[1] + QStringLiteral(" no longer exists"));
     EXPECT_EQ(recentEntries(window), QStringList({QStringLiteral("&1 ") + saved[0]}));
-    EXPECT_TRUE(window.CalendarPanel()->isHidden());
+    // The document shown stays.
+    EXPECT_FALSE(window.CalendarPanel()->isHidden());
+    EXPECT_EQ(window.CurrentFile(), saved[0]);
 }
 
 TEST_F(MainWindowTest, PropertiesClearCellsWhenTheMonthOrTheKindOfLayoutChanges)
@@ -146,12 +148,24 @@ TEST_F(MainWindowTest, PropertiesClearCellsWhenTheMonthOrTheKindOfLayoutChanges)
     EXPECT_EQ(page.MainCalMonth(), 12);
     EXPECT_EQ(cellText(window, 20), QStringLiteral("Stays"));
 
-    // Another month: cell texts belong to slots, so they go.
+    // Another month: cell texts belong to slots, so they go, after a warning
+    // whose No keeps the dialog open.
+    boxes.clear();
+    boxes.answer(false);
+    boxes.answer(true);
     WhenModal<TCalendarProperties>([](TCalendarProperties& dialog) {
         dialog.findChild<QCalendarWidget*>(QStringLiteral("Calendar"))->setSelectedDate(QDate(1998, 1, 1));
-        dialog.findChild<QPushButton*>(QStringLiteral("OkButton"))->click();
+        auto* ok = dialog.findChild<QPushButton*>(QStringLiteral("OkButton"));
+        ok->click();
+        EXPECT_TRUE(dialog.isVisible());
+        ok->click();
     });
     choose(window, "mnuProperties");
+    ASSERT_EQ(boxes.shown().size(), 2);
+    EXPECT_EQ(boxes.shown()[0].kind, ShownMessage::Question);
+    EXPECT_EQ(boxes.shown()[0].caption, QStringLiteral("WARNING"));
+    EXPECT_EQ(boxes.shown()[0].text, QStringLiteral("Warning: changing the month or year\rwill erase all text "
+                                                    "and icons from the current\rcalendar. Proceed?"));
     EXPECT_EQ(page.MainCalMonth(), 1);
     EXPECT_FALSE(page.HasCellText());
 

@@ -197,7 +197,7 @@ TEST(DocumentTools, InfoPrintsThePageAsJson)
     EXPECT_EQ(cells[1].toObject()["text"].toString(), QString::fromUtf8("Café au lait"));
     EXPECT_EQ(cells[2].toObject()["index"].toInt(), 42);
     EXPECT_EQ(page["objects"].toArray().size(), 0);
-    EXPECT_FALSE(page.contains("objectListError"));
+    EXPECT_FALSE(page.contains("objectsError"));
 
     // The tool shares its folder with the program: the object clipboard there
     // is left alone.
@@ -225,6 +225,21 @@ TEST(DocumentTools, InfoPrintsThePageAsJson)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("TPF0 not a calendar at all");
     file.close();
+    // Objects the program cannot read: the error is named next to the objects kept.
+    QByteArray withBadObject = sampleDocument();
+    withBadObject.chop(1);  // the end of the object list
+    withBadObject += Bytes().append("TPF0").shortStr("TNoSuchShape").shortStr("X").listEnd().data();
+    const QString badObjects = dir.filePath(QStringLiteral("objects.QXF"));
+    QFile objectsFile(badObjects);
+    ASSERT_TRUE(objectsFile.open(QIODevice::WriteOnly));
+    objectsFile.write(withBadObject);
+    objectsFile.close();
+    const ToolRun partly = runTool({"info", badObjects});
+    ASSERT_EQ(partly.exitCode, 0) << partly.err.constData();
+    const QJsonObject partlyPage = QJsonDocument::fromJson(partly.out).object();
+    EXPECT_TRUE(partlyPage["objectsError"].toString().contains("TNoSuchShape")) << partly.out.constData();
+    EXPECT_TRUE(partlyPage["objects"].toArray().isEmpty());
+
     const ToolRun broken = runTool({"info", damaged});
     EXPECT_EQ(broken.exitCode, 1);
     EXPECT_TRUE(broken.err.startsWith(("Unable to open " + damaged + ". Possibly").toUtf8())) << broken.err.constData();

@@ -129,9 +129,9 @@ int run(const QStringList& arguments)
         return ToolFailed;
 
     QJsonObject json = pageJson(*opened.page);
-    // The program drops such objects without a word; here it is said.
+    // Objects after a damaged record are not on the page; say why, next to those kept.
     if (!opened.objectListError.isEmpty())
-        json["objectListError"] = opened.objectListError;
+        json["objectsError"] = opened.objectListError;
     std::fputs(QJsonDocument(json).toJson(QJsonDocument::Indented).constData(), stdout);
     return ToolOk;
 }
