@@ -2,6 +2,8 @@
 // it: turned captions stay text in the PDF.
 #include "LabelKit.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -37,7 +39,7 @@ TEST_F(LabelTest, APageOfTurnedAndDeepLabelsShowsAndPrintsEveryCaption)
         labels.append(label);
     }
     const QImage shown = page->grab().toImage();
-    vellumy::test::SaveForInspection(shown, QStringLiteral("label-page.png"));
+    const QString shownPath = vellumy::test::SaveForInspection(shown, QStringLiteral("label-page.png"));
     for (TGPLabel* label : labels) {
         // Navy letters inside each label's bounds, and the frame's black edge.
         const QRect inside = label->BoundsRect().adjusted(1, 1, -1, -1);
@@ -58,6 +60,12 @@ TEST_F(LabelTest, APageOfTurnedAndDeepLabelsShowsAndPrintsEveryCaption)
     process.start(pdftotext, {pdf, QStringLiteral("-")});
     ASSERT_TRUE(process.waitForFinished(30000));
     const QString text = QString::fromUtf8(process.readAllStandardOutput());
+    // The printed sheet beside the screen picture, for a person to compare.
+    const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+    if (!pdftoppm.isEmpty())
+        QProcess::execute(pdftoppm, {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"),
+                                     QStringLiteral("-singlefile"), pdf,
+                                     QFileInfo(shownPath).dir().filePath(QStringLiteral("label-page-printed"))});
     for (const Made& m : made)
         EXPECT_TRUE(text.contains(QString::fromLatin1(m.caption))) << m.caption << "\n" << qPrintable(text);
 }
