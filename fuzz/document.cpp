@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "common/FuzzSupport.h"
+#include "objects/kinds/PageObjectKinds.h"
 #include "page/CalendarPanel32.h"
 #include "persist/FilerError.h"
 #include "persist/ObjectReader.h"
@@ -19,6 +20,11 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     StartWidgetApplication();
+    static const bool kindsInstalled = [] {
+        InstallPageObjectKinds();
+        return true;
+    }();
+    (void)kindsInstalled;
     if (size < 1)
         return 0;
     const bool styleSheet = data[0] & 1;

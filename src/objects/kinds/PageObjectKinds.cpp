@@ -1,0 +1,12 @@
+#include "objects/kinds/PageObjectKinds.h"
+
+#include "objects/GLabelObjectFiler.h"
+#include "objects/kinds/GPLabel.h"
+#include "page/PageObjectClasses.h"
+
+// Each kind adds its class here, by its own header.
+void InstallPageObjectKinds()
+{
+    AnnouncePageObjectClass(TGPLabel::StaticClassInfo());
+    SetObjectFiler(&ProgramObjectFiler());
+}
