@@ -119,7 +119,8 @@ TDecodedImage DecodeTga(const QByteArray& file)
     // Alpha counts when the descriptor names alpha bits, or in a colour map
     // that carries it; an alpha channel that is zero everywhere is not used.
     const bool trueAlpha = !mapped && !grey && alphaBits > 0 && (depth == 32 || depth == 16);
-    QImage image(width, height, QImage::Format_ARGB32);
+    const bool mayHaveAlpha = trueAlpha || (mapped && (mapBits == 32 || mapBits == 16)) || (grey && depth == 16 && alphaBits);
+    QImage image(width, height, mayHaveAlpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     if (image.isNull())
         return TDecodedImage::Failure(QStringLiteral("out of memory for the TGA picture"));
     bool anyAlpha = false;
@@ -144,7 +145,9 @@ TDecodedImage DecodeTga(const QByteArray& file)
         }
     }
     TDecodedImage result;
-    if (!anyTransparent)
+    if (!mayHaveAlpha)
+        result.image = std::move(image);
+    else if (!anyTransparent)
         result.image = image.convertToFormat(QImage::Format_RGB32);
     else if (!anyAlpha) // declared but unused: show the colours
         result.image = image.convertToFormat(QImage::Format_RGB32);
