@@ -20,7 +20,7 @@ struct TDecodedImage {
 
 // Every decoder refuses pictures beyond this budget before allocating them.
 constexpr qint64 MaxDecodedPixels = 40'000'000;
-constexpr qint64 MaxDecodedSide = 1 << 16;
+constexpr qint64 MaxDecodedSide = 1 << 20; // as the bitmap decoder allows
 
 // True when width × height is a picture a decoder may allocate.
 inline bool IsDecodableSize(qint64 width, qint64 height)

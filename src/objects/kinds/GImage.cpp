@@ -5,6 +5,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "objects/GBasePanel.h"
 #include "objects/kinds/GImageBrowser.h"
 #include "persist/ClassInfo.h"
 #include "platform/MessageBoxes.h"
@@ -208,6 +209,13 @@ void TGImage::takeLoaded(const TPicture& picture, bool stretch, bool autoSize)
         picture_.Clear();
     }
     NotifyChange();
+}
+
+void TGImage::CreatedByTool(TGBasePanel& page, const QRect& rect, const std::function<void()>& endTool)
+{
+    page.Place(this, rect);
+    endTool();
+    LoadCommand();
 }
 
 void TGImage::LoadCommand()

@@ -38,6 +38,8 @@ public:
     void BoundsChanged() override;
     void PopupOpening() override;
     void PrintTo(TReportPrinter& report, double xOffset, double yOffset) override;
+    // The Picture tool: placed, the tool ended, then the image browser.
+    void CreatedByTool(TGBasePanel& page, const QRect& rect, const std::function<void()>& endTool) override;
 
     QAction* BorderMenuItem() const { return borderItem_; }
     QAction* StretchMenuItem() const { return stretchItem_; }

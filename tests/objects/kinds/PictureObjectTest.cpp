@@ -15,6 +15,7 @@
 #include "TestSupport.h"
 #include "objects/kinds/GImage.h"
 #include "objects/kinds/GImageBrowser.h"
+#include "objects/kinds/PageObjectKinds.h"
 #include "page/CalendarPanel32.h"
 #include "persist/ClassInfo.h"
 #include "platform/WmfPicture.h"
@@ -44,7 +45,7 @@ class PictureObject : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        RegisterClass(TGImage::StaticClassInfo());
+        InstallPageObjectKinds();
         page = new TCalendarPanel32(&owner);
         page->resize(816, 1056);
         page->LabelChangedEvent = [this](QObject*) { ++changes; };
@@ -73,6 +74,20 @@ protected:
     TCalendarPanel32* page = nullptr;
     int changes = 0;
 };
+
+// Runs `act` on the image browser once it is shown modally.
+void whenBrowserOpens(std::function<void(TGImageBrowser&)> act)
+{
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, act] {
+        if (auto* browser = qobject_cast<TGImageBrowser*>(QApplication::activeModalWidget())) {
+            poll->stop();
+            poll->deleteLater();
+            act(*browser);
+        }
+    });
+    poll->start(5);
+}
 
 int count(const QList<TRecordedOp>& ops, TRecordedOp::Kind kind)
 {
@@ -247,14 +262,8 @@ TEST_F(PictureObject, BrowserListsPicturesWithoutRegardToCaseAndLoadsThePreview)
 
     TGImage* image = addImage();
     bool inspected = false;
-    QTimer::singleShot(0, [&] {
-        auto* browser = page->window()->findChild<TGImageBrowser*>();
-        if (!browser) {
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if ((browser = qobject_cast<TGImageBrowser*>(w)))
-                    break;
-        }
-        ASSERT_NE(browser, nullptr);
+    whenBrowserOpens([&](TGImageBrowser& opened) {
+        TGImageBrowser* browser = &opened;
         EXPECT_EQ(browser->windowTitle(), QStringLiteral("Load Image File "));
         EXPECT_TRUE(browser->StretchBox()->isChecked());
         browser->SetFolder(dir.path());
@@ -294,11 +303,25 @@ TEST_F(PictureObject, BrowserListsPicturesWithoutRegardToCaseAndLoadsThePreview)
     EXPECT_GE(changes, 1);
 
     // Cancel leaves the object as it was.
-    QTimer::singleShot(0, [] {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* browser = qobject_cast<TGImageBrowser*>(w))
-                browser->reject();
-    });
+    whenBrowserOpens([](TGImageBrowser& browser) { browser.reject(); });
     image->LoadCommand();
     EXPECT_EQ(image->Picture()->Width(), 37);
+}
+
+TEST_F(PictureObject, ThePictureToolMakesAnEmptyPictureAndOpensTheBrowser)
+{
+    page->SetPanelState(psImage);
+    bool browserOpened = false;
+    whenBrowserOpens([&](TGImageBrowser& browser) {
+        browserOpened = true;
+        EXPECT_EQ(page->PanelState(), psPointing) << "the tool has ended before the browser opens";
+        browser.reject();
+    });
+    page->ToolRectDone(QRect(30, 40, 10, 10));
+    EXPECT_TRUE(browserOpened);
+    const QList<TGImage*> made = page->findChildren<TGImage*>();
+    ASSERT_EQ(made.size(), 1);
+    EXPECT_EQ(made[0]->geometry(), QRect(30, 40, 50, 15));
+    EXPECT_TRUE(made[0]->Picture()->IsEmpty()); // Cancel leaves it empty
+    EXPECT_TRUE(made[0]->Stretch());
 }
