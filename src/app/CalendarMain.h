@@ -159,6 +159,11 @@ public:
     static QImage PictureFrom(const QMimeData& data);
     bool DropPictureOnPage(const QMimeData& data, const QPoint& pagePoint);
     bool DropPictureOnEditor(const QMimeData& data, const QPoint& editorPoint);
+    // Picture files (by the extensions the image browser lists) among the
+    // dropped data; dropped on the page they become picture objects at the
+    // point. Returns how many objects were made.
+    static QStringList PictureFilesIn(const QMimeData& data);
+    int DropPictureFilesAsObjects(const QStringList& files, const QPoint& pagePoint);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -247,6 +247,14 @@ bool TCalendarMain::pageDragEvent(QEvent* event)
 {
     auto* drag = static_cast<QDropEvent*>(event);
     const QPoint point = drag->position().toPoint();
+    // Picture files from the file manager go anywhere on the page, as objects.
+    if (drag->mimeData() && !PictureFilesIn(*drag->mimeData()).isEmpty()) {
+        if (event->type() != QEvent::Drop || DropPictureFilesAsObjects(PictureFilesIn(*drag->mimeData()), point) > 0)
+            drag->acceptProposedAction();
+        else
+            drag->ignore();
+        return true;
+    }
     const bool acceptable = drag->mimeData() && HasPicture(*drag->mimeData())
         && calendarPanel_->PointInAnyCell(point.x(), point.y());
     if (event->type() == QEvent::DragEnter) {

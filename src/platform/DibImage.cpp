@@ -104,6 +104,41 @@ void decodeRle(const uchar* bits, qint64 size, bool fourBit, int width, int heig
     }
 }
 
+// Whether a run-length stream is whole: it reaches its end-of-bitmap mark,
+// or its line ends and deltas reach the last row, before the data runs out.
+// A file cut short fails instead of showing what was left of it.
+bool rleIsComplete(const uchar* bits, qint64 size, bool fourBit, int height)
+{
+    qint64 pos = 0;
+    qint64 y = 0;
+    while (pos + 2 <= size) {
+        const int count = bits[pos];
+        const int value = bits[pos + 1];
+        pos += 2;
+        if (count > 0)
+            continue;
+        if (value == 0) {
+            if (++y >= height)
+                return true;
+        } else if (value == 1) {
+            return true;
+        } else if (value == 2) {
+            if (pos + 2 > size)
+                return false;
+            y += bits[pos + 1];
+            pos += 2;
+            if (y >= height)
+                return true;
+        } else {
+            const qint64 bytes = fourBit ? (value + 1) / 2 : value;
+            if (pos + bytes > size)
+                return false;
+            pos += (bytes + 1) & ~qint64(1);
+        }
+    }
+    return false;
+}
+
 // The size an embedded PNG or JPEG declares in its header, read before
 // anything is decoded so that a small file cannot claim a huge picture.
 QImage decodeEmbedded(const uchar* data, qint64 size)
@@ -122,7 +157,7 @@ QImage decodeEmbedded(const uchar* data, qint64 size)
     return reader.read();
 }
 
-TDibImage decode(const uchar* data, qint64 size, qint64 bitsOffset, bool paletteIndices)
+TDibImage decode(const uchar* data, qint64 size, qint64 bitsOffset, bool paletteIndices, bool wholeFile = false)
 {
     if (size < 12)
         return failure(QStringLiteral("bitmap header is truncated"));
@@ -250,6 +285,8 @@ TDibImage decode(const uchar* data, qint64 size, qint64 bitsOffset, bool palette
         // deltas skip freely; keep the allocation in proportion to the input.
         if (width * height > std::max<qint64>(1 << 20, available * 2048))
             return failure(QStringLiteral("compressed bitmap is too large for its data"));
+        if (wholeFile && !rleIsComplete(bits, available, compression == BI_RLE4, h))
+            return failure(QStringLiteral("compressed bitmap is truncated"));
         std::vector<uchar> indices(size_t(w) * size_t(h), 0);
         decodeRle(bits, available, compression == BI_RLE4, w, h, indices);
         result.image = QImage(w, h, QImage::Format_RGB32);
@@ -330,7 +367,7 @@ TDibImage TDibImage::FromBmpFile(const QByteArray& file)
         return failure(QStringLiteral("not a bitmap file"));
     const auto* data = reinterpret_cast<const uchar*>(file.constData());
     const qint64 offBits = qint64(u32(data + 10)) - 14;
-    return decode(data + 14, file.size() - 14, offBits > 0 ? offBits : -1, false);
+    return decode(data + 14, file.size() - 14, offBits > 0 ? offBits : -1, false, true);
 }
 
 TDibImage TDibImage::FromFile(const QString& path)

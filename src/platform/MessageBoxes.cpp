@@ -28,6 +28,15 @@ void ShowInfo(const QString& text)
     QMessageBox::information(QApplication::activeWindow(), QStringLiteral("Information"), displayText(text));
 }
 
+void ShowError(const QString& text)
+{
+    if (testHandler()) {
+        testHandler()({ShownMessage::Error, text, QStringLiteral("Error")});
+        return;
+    }
+    QMessageBox::critical(QApplication::activeWindow(), QStringLiteral("Error"), displayText(text));
+}
+
 bool AskYesNo(const QString& text, const QString& caption)
 {
     if (testHandler())

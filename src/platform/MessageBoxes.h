@@ -8,13 +8,16 @@
 // An information box captioned "Information" with an OK button.
 void ShowInfo(const QString& text);
 
+// An error box captioned "Error" with an error icon and an OK button.
+void ShowError(const QString& text);
+
 // A question box with Yes and No; true for Yes.
 bool AskYesNo(const QString& text, const QString& caption);
 
 // A message as the user would see it. Texts use "\r" and "\r\n" as line breaks
 // (they are shown as line breaks).
 struct ShownMessage {
-    enum Kind { Information, Question } kind;
+    enum Kind { Information, Question, Error } kind;
     QString text;
     QString caption;
 };

@@ -1,6 +1,7 @@
 #include "objects/kinds/PageObjectKinds.h"
 
 #include "objects/GLabelObjectFiler.h"
+#include "objects/kinds/GImage.h"
 #include "objects/kinds/GPLabel.h"
 #include "page/PageObjectClasses.h"
 
@@ -8,5 +9,6 @@
 void InstallPageObjectKinds()
 {
     AnnouncePageObjectClass(TGPLabel::StaticClassInfo());
+    AnnouncePageObjectClass(TGImage::StaticClassInfo());
     SetObjectFiler(&ProgramObjectFiler());
 }
