@@ -1,6 +1,8 @@
 #include "platform/DibImage.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QImageReader>
 #include <QtEndian>
 #include <algorithm>
 #include <vector>
@@ -54,7 +56,9 @@ struct Channel {
 };
 
 // Run-length decoding into palette indices, bottom row first as stored.
-// Pixels the stream skips keep index 0.
+// Pixels the stream skips keep index 0. Column and row never leave the
+// bitmap: a run or delta that would step past the row's end stops at it, so
+// no number of records can push the position out of range.
 void decodeRle(const uchar* bits, qint64 size, bool fourBit, int width, int height,
                std::vector<uchar>& indices)
 {
@@ -62,9 +66,10 @@ void decodeRle(const uchar* bits, qint64 size, bool fourBit, int width, int heig
     int x = 0;
     int y = 0;
     auto put = [&](int index) {
-        if (x < width && y < height)
+        if (x < width) {
             indices[size_t(y) * size_t(width) + size_t(x)] = uchar(index);
-        ++x;
+            ++x;
+        }
     };
     while (pos + 2 <= size && y < height) {
         const int count = bits[pos];
@@ -83,14 +88,14 @@ void decodeRle(const uchar* bits, qint64 size, bool fourBit, int width, int heig
         } else if (value == 2) { // delta
             if (pos + 2 > size)
                 break;
-            x += bits[pos];
-            y += bits[pos + 1];
+            x = std::min(x + int(bits[pos]), width);
+            y = std::min(y + int(bits[pos + 1]), height);
             pos += 2;
         } else { // absolute run of `value` pixels, padded to a word
             const qint64 bytes = fourBit ? (value + 1) / 2 : value;
             if (pos + bytes > size)
                 break;
-            for (int i = 0; i < value; ++i) {
+            for (int i = 0; i < value && x < width; ++i) {
                 const int b = bits[pos + (fourBit ? i / 2 : i)];
                 put(fourBit ? ((i & 1) ? (b & 0x0F) : (b >> 4)) : b);
             }
@@ -99,7 +104,60 @@ void decodeRle(const uchar* bits, qint64 size, bool fourBit, int width, int heig
     }
 }
 
-TDibImage decode(const uchar* data, qint64 size, qint64 bitsOffset, bool paletteIndices)
+// Whether a run-length stream is whole: it reaches its end-of-bitmap mark,
+// or its line ends and deltas reach the last row, before the data runs out.
+// A file cut short fails instead of showing what was left of it.
+bool rleIsComplete(const uchar* bits, qint64 size, bool fourBit, int height)
+{
+    qint64 pos = 0;
+    qint64 y = 0;
+    while (pos + 2 <= size) {
+        const int count = bits[pos];
+        const int value = bits[pos + 1];
+        pos += 2;
+        if (count > 0)
+            continue;
+        if (value == 0) {
+            if (++y >= height)
+                return true;
+        } else if (value == 1) {
+            return true;
+        } else if (value == 2) {
+            if (pos + 2 > size)
+                return false;
+            y += bits[pos + 1];
+            pos += 2;
+            if (y >= height)
+                return true;
+        } else {
+            const qint64 bytes = fourBit ? (value + 1) / 2 : value;
+            if (pos + bytes > size)
+                return false;
+            pos += (bytes + 1) & ~qint64(1);
+        }
+    }
+    return false;
+}
+
+// The size an embedded PNG or JPEG declares in its header, read before
+// anything is decoded so that a small file cannot claim a huge picture.
+QImage decodeEmbedded(const uchar* data, qint64 size)
+{
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data),
+                                                     qsizetype(std::min<qint64>(size, INT_MAX)));
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setAutoTransform(false);
+    const QSize declared = reader.size();
+    if (declared.width() <= 0 || declared.height() <= 0 || declared.width() > MaxSide
+        || declared.height() > MaxSide || qint64(declared.width()) * declared.height() > TDibImage::MaxPixels)
+        return QImage();
+    return reader.read();
+}
+
+TDibImage decode(const uchar* data, qint64 size, qint64 bitsOffset, bool paletteIndices, bool wholeFile = false)
 {
     if (size < 12)
         return failure(QStringLiteral("bitmap header is truncated"));
@@ -161,7 +219,7 @@ TDibImage decode(const uchar* data, qint64 size, qint64 bitsOffset, bool palette
             return failure(QStringLiteral("bitmap bits are missing"));
         TDibImage result;
         result.bottomUp = height > 0;
-        result.image = QImage::fromData(data + start, int(std::min<qint64>(size - start, INT_MAX)));
+        result.image = decodeEmbedded(data + start, size - start);
         if (result.image.isNull())
             return failure(QStringLiteral("embedded compressed picture does not decode"));
         result.image = result.image.convertToFormat(result.image.hasAlphaChannel() ? QImage::Format_ARGB32
@@ -227,6 +285,8 @@ TDibImage decode(const uchar* data, qint64 size, qint64 bitsOffset, bool palette
         // deltas skip freely; keep the allocation in proportion to the input.
         if (width * height > std::max<qint64>(1 << 20, available * 2048))
             return failure(QStringLiteral("compressed bitmap is too large for its data"));
+        if (wholeFile && !rleIsComplete(bits, available, compression == BI_RLE4, h))
+            return failure(QStringLiteral("compressed bitmap is truncated"));
         std::vector<uchar> indices(size_t(w) * size_t(h), 0);
         decodeRle(bits, available, compression == BI_RLE4, w, h, indices);
         result.image = QImage(w, h, QImage::Format_RGB32);
@@ -307,7 +367,7 @@ TDibImage TDibImage::FromBmpFile(const QByteArray& file)
         return failure(QStringLiteral("not a bitmap file"));
     const auto* data = reinterpret_cast<const uchar*>(file.constData());
     const qint64 offBits = qint64(u32(data + 10)) - 14;
-    return decode(data + 14, file.size() - 14, offBits > 0 ? offBits : -1, false);
+    return decode(data + 14, file.size() - 14, offBits > 0 ? offBits : -1, false, true);
 }
 
 TDibImage TDibImage::FromFile(const QString& path)

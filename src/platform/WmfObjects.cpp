@@ -138,6 +138,8 @@ QImage WmfBitmap16(const uchar* data, qsizetype size, qsizetype bitsOffset)
     const int bitsPixel = data[9];
     if (width <= 0 || height <= 0 || planes != 1)
         return {};
+    if (qint64(width) * height > TDibImage::MaxPixels)
+        return {};
     if (bitsPixel != 1 && bitsPixel != 4 && bitsPixel != 8 && bitsPixel != 24 && bitsPixel != 32)
         return {};
     if (qint64(widthBytes) * 8 < qint64(width) * bitsPixel)

@@ -10,6 +10,7 @@
 #include "TestSupport.h"
 #include "WmfTestSupport.h"
 #include "platform/DibImage.h"
+#include "platform/WmfObjects.h"
 #include "platform/WmfRecords.h"
 
 using namespace wmftest;
@@ -221,6 +222,47 @@ TEST(WmfDibImage, RunLengthCompressedBitmaps)
         EXPECT_EQ(ours.image.pixel(3, 0), Palette16[6]);
         expectSame(ours, qtReads(bmpFile(d, 16)), "RLE4");
     }
+}
+
+TEST(WmfDibImage, RunLengthPositionStaysInsideTheBitmap)
+{
+    // RLE8, 8 x 4. Row 0: two pixels, then enough deltas to carry an
+    // unbounded column past the range of int (about 34 MB of records), then
+    // an absolute run: everything past the row's end is dropped. Row 1 is
+    // whole; a delta far past the top ends the picture.
+    const qint64 deltas = (qint64(INT_MAX) / 255) + 16;
+    QByteArray bits("\x02\x01", 2);
+    bits += QByteArray("\x00\x02\xFF\x00", 4).repeated(qsizetype(deltas));
+    bits += QByteArray("\x00\x04\x02\x02\x02\x02" // absolute 2 2 2 2
+                       "\x00\x00"                     // end of line
+                       "\x08\x01"                     // row 1: eight 1s
+                       "\x00\x02\x00\xFF"           // up 255 rows
+                       "\x03\x02",                    // nowhere to go
+                       16);
+    const QList<QRgb> palette = {qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(0, 0, 255)};
+    const TDibImage ours = TDibImage::FromDib(dib(8, 4, 8, 1, palette, bits));
+    bits = {};
+    ASSERT_FALSE(ours.IsNull()) << ours.error.toStdString();
+    QImage expected(8, 4, QImage::Format_RGB32);
+    expected.fill(palette[0]);
+    expected.setPixel(0, 3, palette[1]);
+    expected.setPixel(1, 3, palette[1]);
+    for (int x = 0; x < 8; ++x)
+        expected.setPixel(x, 2, palette[1]);
+    expectSame(ours, expected, "RLE8 past the edges");
+
+    // Old-style metafile bitmaps have the same pixel budget as DIBs.
+    const int width = 32767, widthBytes = 4096, height = int(TDibImage::MaxPixels / width) + 1;
+    QByteArray bitmap16(10 + qsizetype(widthBytes) * height, '\0');
+    auto* b = reinterpret_cast<uchar*>(bitmap16.data());
+    qToLittleEndian<qint16>(qint16(width), b + 2);
+    qToLittleEndian<qint16>(qint16(height), b + 4);
+    qToLittleEndian<qint16>(qint16(widthBytes), b + 6);
+    b[8] = 1;
+    b[9] = 1;
+    EXPECT_TRUE(WmfBitmap16(b, bitmap16.size(), 10).isNull());
+    qToLittleEndian<qint16>(qint16(8), b + 2);
+    EXPECT_EQ(WmfBitmap16(b, bitmap16.size(), 10).size(), QSize(8, height));
 }
 
 TEST(WmfDibImage, DamagedBitmapsAreRefused)
