@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QIcon>
-#include <QImageReader>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
@@ -16,7 +15,7 @@
 #include <QVBoxLayout>
 
 #include "objects/kinds/GSuperText.h"
-#include "platform/DibImage.h"
+#include "platform/LoadPicture.h"
 #include "platform/HelpViewer.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ProgramFolder.h"
@@ -37,10 +36,8 @@ QString suffixOf(const QString& path)
 }
 
 // An icon drawn onto a new bitmap of its size.
-QImage iconBitmap(const QString& path)
+QImage iconBitmap(const QImage& icon)
 {
-    QImageReader reader(path);
-    const QImage icon = reader.read();
     if (icon.isNull())
         return {};
     QImage bitmap(icon.size(), QImage::Format_RGB32);
@@ -194,14 +191,8 @@ void TSuperTextBrushImageBrowser::ShowFolder(const QString& folder)
 
 QImage TSuperTextBrushImageBrowser::LoadTexture(const QString& path)
 {
-    const QString suffix = suffixOf(path);
-    if (suffix == QLatin1String("ICO"))
-        return iconBitmap(path);
-    if (suffix == QLatin1String("BMP") || suffix == QLatin1String("DIB") || suffix == QLatin1String("RLE"))
-        return TDibImage::FromFile(path).image;
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    return reader.read();
+    const QImage picture = LoadPicture(path).image;
+    return PictureFormatOf(path) == TPictureFormat::Ico ? iconBitmap(picture) : picture;
 }
 
 void TSuperTextBrushImageBrowser::ChooseFile(const QString& fileName)
