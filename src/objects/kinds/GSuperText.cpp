@@ -435,25 +435,31 @@ void TGSuperText::BuildGradient()
     update();
 }
 
-void TGSuperText::TileBitmap(QPainter& painter, const QImage& bitmap) const
+QImage TGSuperText::tileOf(const QImage& bitmap) const
 {
     if (bitmap.isNull() || bitmap.width() < 1 || bitmap.height() < 1)
-        return;
-    int tileWidth = bitmap.width();
-    int tileHeight = bitmap.height();
+        return {};
     const float zoom = ZoomFactor();
-    if (surfaceType_ == stBrushImage && zoom != 1.0f) {
-        tileWidth = truncToInt(tileWidth * double(zoom));
-        tileHeight = truncToInt(tileHeight * double(zoom));
-    }
+    if (surfaceType_ != stBrushImage || zoom == 1.0f)
+        return bitmap;
+    const int tileWidth = truncToInt(bitmap.width() * double(zoom));
+    const int tileHeight = truncToInt(bitmap.height() * double(zoom));
     // A zoom this small leaves nothing to see of a tile.
     if (tileWidth < 1 || tileHeight < 1)
-        return;
-    const bool stretched = tileWidth != bitmap.width() || tileHeight != bitmap.height();
-    const QImage tile = stretched ? bitmap.scaled(tileWidth, tileHeight) : bitmap;
-    for (int y = 0; y < Height(); y += tileHeight)
-        for (int x = 0; x < Width(); x += tileWidth)
-            painter.drawImage(x, y, tile);
+        return {};
+    if (zoomedTile_.size() != QSize(tileWidth, tileHeight) || zoomedTileSource_ != bitmap.cacheKey()) {
+        zoomedTile_ = bitmap.scaled(tileWidth, tileHeight);
+        zoomedTileSource_ = bitmap.cacheKey();
+    }
+    return zoomedTile_;
+}
+
+void TGSuperText::TileBitmap(QPainter& painter, const QImage& bitmap) const
+{
+    // A texture brush repeats the tile from the origin, column by column and
+    // row by row, as far as the area reaches.
+    if (const QImage tile = tileOf(bitmap); !tile.isNull())
+        painter.fillRect(QRect(0, 0, Width(), Height()), QBrush(tile));
 }
 
 // --- Layout and painting ---------------------------------------------------
@@ -571,30 +577,21 @@ void TGSuperText::PaintTo(QPainter& painter)
         return;
     }
 
-    if (shadowDepth_ > 0 && shadowOrientation_ != sdNone) {
-        painter.save();
-        painter.setClipPath(shadowPath_, Qt::IntersectClip);
-        painter.fillRect(area, ToQColor(shadowColor_));
-        painter.restore();
-    }
+    // Filling the letter paths draws what clipping to them would, in one step.
+    if (shadowDepth_ > 0 && shadowOrientation_ != sdNone)
+        painter.fillPath(shadowPath_, ToQColor(shadowColor_));
 
-    if (surfaceType_ != stBrushTransparent) {
-        painter.save();
-        painter.setClipPath(mainPath_, Qt::IntersectClip);
-        switch (surfaceType_) {
-        case stNormal:
-            painter.fillRect(area, ToQColor(font_.Color()));
-            break;
-        case stBrushImage:
-            TileBitmap(painter, image_.image);
-            break;
-        case stGradientFill:
-            TileBitmap(painter, gradient_);
-            break;
-        case stBrushTransparent:
-            break;
-        }
-        painter.restore();
+    switch (surfaceType_) {
+    case stNormal:
+        painter.fillPath(mainPath_, ToQColor(font_.Color()));
+        break;
+    case stBrushImage:
+    case stGradientFill:
+        if (const QImage tile = tileOf(surfaceType_ == stBrushImage ? image_.image : gradient_); !tile.isNull())
+            painter.fillPath(mainPath_, QBrush(tile));
+        break;
+    case stBrushTransparent:
+        break;
     }
 
     if (outlineStyle_ != psClear && outlineWidth_ > 0) {

@@ -145,6 +145,9 @@ private:
     QFont zoomedFont() const;
     QFont measuringFont(bool zoomed) const;
     void buildLetterPaths(const QFont& font);
+    // The tile TileBitmap repeats: the bitmap at the zoom for textures; null
+    // when there is nothing to draw.
+    QImage tileOf(const QImage& bitmap) const;
     // Printing's face fills, in device dots.
     void printGradient(QPainter& canvas, const QRect& fill, int dpiX, int dpiY) const;
     void printTiles(QPainter& canvas, const QRect& fill, double scaleX, double scaleY, int dpiX, int dpiY) const;
@@ -178,6 +181,8 @@ private:
     QPainterPath mainPath_;
     QPainterPath shadowPath_;
     QImage gradient_;
+    mutable QImage zoomedTile_;
+    mutable qint64 zoomedTileSource_ = 0;
     bool layoutValid_ = false;
     bool layoutBusy_ = false;
     bool painting_ = false;

@@ -267,6 +267,19 @@ TEST_F(SuperTextTest, ZoomScalesTextAndTinyTilesDrawNothing)
     // At 1 % the 8-pixel tile is 0 pixels wide: painting ends without a face.
     object->SetZoom(0.01f);
     object->SetBounds(0, 0, 200, 80);
-    const QImage image = render();
+    QImage image = render();
     EXPECT_EQ(vellumy::test::CountPixels(image, image.rect(), Qt::red), 0);
+    QPainter painter(&image);
+    object->TileBitmap(painter, object->Image());
+    EXPECT_EQ(vellumy::test::CountPixels(image, image.rect(), Qt::red), 0);
+
+    // At 50 % the 8-pixel tiles are 4 pixels and repeat over the whole area.
+    object->SetZoom(0.5f);
+    object->SetBounds(0, 0, 200, 80);
+    object->TileBitmap(painter, object->Image());
+    painter.end();
+    EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::green));
+    EXPECT_EQ(image.pixelColor(2, 0), QColor(Qt::red));
+    EXPECT_EQ(image.pixelColor(4, 0), QColor(Qt::green));
+    EXPECT_EQ(image.pixelColor(199, 79), image.pixelColor(3, 3));
 }
