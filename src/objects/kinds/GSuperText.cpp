@@ -22,6 +22,10 @@ constexpr int NewHeight = 33;
 // The text starts this many pixels in from the left edge.
 constexpr int TextIndent = 5;
 constexpr int GradientBands = 256;
+// The largest gradient bitmap built (a page at 400 % zoom is far smaller).
+constexpr qint64 MaxGradientPixels = 40'000'000;
+// Font sizes are drawn up to this many points (a page is 17 inches at most).
+constexpr int LargestDrawnPoints = 1300;
 
 TGSuperText::ColorChooser& colorChooser()
 {
@@ -416,7 +420,16 @@ void TGSuperText::BuildGradient()
 {
     const int w = std::max(Width(), 1);
     const int h = std::max(Height(), 1);
+    // A damaged document may give any size: beyond the pixel budget the
+    // object shows no gradient rather than allocating gigabytes.
+    if (qint64(w) * h > MaxGradientPixels) {
+        gradient_ = QImage();
+        update();
+        return;
+    }
     gradient_ = QImage(w, h, QImage::Format_RGB32);
+    if (gradient_.isNull())
+        return;
     const bool reversed = fillDirection_ == gdUp || fillDirection_ == gdLeft;
     const QColor from = ToQColor(gradientFrom_).toRgb();
     const QColor to = ToQColor(gradientTo_).toRgb();
@@ -464,14 +477,20 @@ void TGSuperText::TileBitmap(QPainter& painter, const QImage& bitmap) const
 
 // --- Layout and painting ---------------------------------------------------
 
+int TGSuperText::drawnPoints() const
+{
+    return std::clamp(font_.Size(), 1, LargestDrawnPoints);
+}
+
 QFont TGSuperText::measuringFont(bool zoomed) const
 {
-    int points = font_.Size();
+    int points = drawnPoints();
     const float zoom = ZoomFactor();
     if (zoomed && zoom != 1.0f)
         points = truncToInt(points * double(zoom));
-    // A zoom that leaves no size still measures with the smallest one.
-    return font_.ToQFont(std::max(points, 1));
+    // A zoom that leaves no size still measures with the smallest one; a
+    // damaged size is drawn no larger than a page.
+    return font_.ToQFont(std::clamp(points, 1, LargestDrawnPoints));
 }
 
 QFont TGSuperText::zoomedFont() const

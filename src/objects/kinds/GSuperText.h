@@ -144,6 +144,8 @@ private:
     // The font at the zoom the object is drawn at.
     QFont zoomedFont() const;
     QFont measuringFont(bool zoomed) const;
+    // Font's size in points as it is drawn (damaged sizes bounded).
+    int drawnPoints() const;
     void buildLetterPaths(const QFont& font);
     // The tile TileBitmap repeats: the bitmap at the zoom for textures; null
     // when there is nothing to draw.

@@ -21,6 +21,8 @@ constexpr double FillOverhangInches = 0.03;
 constexpr double GradientOverhangInches = 0.25;
 // ...and each texture tile this far into its neighbours, so no seam shows.
 constexpr double TileOverlapInches = 0.01;
+// Printed tiles are at least this many dots wide and high.
+constexpr int MinimumTileDots = 64;
 
 } // namespace
 
@@ -40,7 +42,7 @@ void TGSuperText::PrintTo(TReportPrinter& report, double xOffset, double yOffset
     const auto inchY = [&](double pixels) { return yOffset + (Top() + pixels) / ppi; };
 
     const unsigned style = font_.StyleBits() & (TFont::fsBold | TFont::fsItalic | TFont::fsUnderline);
-    report.SetFont(font_.Name(), font_.Size(), style, font_.Color());
+    report.SetFont(font_.Name(), drawnPoints(), style, font_.Color());
 
     const QRect bounds = report.InchRect(inchX(0), inchY(0), inchX(Width()), inchY(Height()));
     if (!transparent_ || borderStyle_ == bsSingle) {
@@ -55,9 +57,9 @@ void TGSuperText::PrintTo(TReportPrinter& report, double xOffset, double yOffset
 
     const double baseline = BaselineShare * report.LineHeight();
     if (shadowDepth_ > 0 && shadowOrientation_ != sdNone) {
-        report.SetFont(font_.Name(), font_.Size(), style, shadowColor_);
+        report.SetFont(font_.Name(), drawnPoints(), style, shadowColor_);
         report.TextOutBaseline(inchX(shadowBox_.left()), inchY(shadowBox_.top()) + baseline, fittedText_);
-        report.SetFont(font_.Name(), font_.Size(), style, font_.Color());
+        report.SetFont(font_.Name(), drawnPoints(), style, font_.Color());
     }
 
     QPainterPath letters;
@@ -113,9 +115,18 @@ void TGSuperText::printGradient(QPainter& canvas, const QRect& fill, int dpiX, i
 void TGSuperText::printTiles(QPainter& canvas, const QRect& fill, double scaleX, double scaleY, int dpiX,
                              int dpiY) const
 {
-    const QImage& texture = image_.image;
-    if (texture.isNull())
+    if (image_.image.isNull())
         return;
+    // Tiny textures are printed as blocks of copies, so that a one-pixel
+    // texture does not become a million separate pictures on the page.
+    const int across = std::max(1, MinimumTileDots / std::max(1, roundHalfEven(image_.image.width() * scaleX)));
+    const int down = std::max(1, MinimumTileDots / std::max(1, roundHalfEven(image_.image.height() * scaleY)));
+    QImage texture = image_.image;
+    if (across > 1 || down > 1) {
+        texture = QImage(image_.image.width() * across, image_.image.height() * down, QImage::Format_RGB32);
+        QPainter block(&texture);
+        block.fillRect(texture.rect(), QBrush(image_.image));
+    }
     const int tileWidth = roundHalfEven(texture.width() * scaleX);
     const int tileHeight = roundHalfEven(texture.height() * scaleY);
     if (tileWidth < 1 || tileHeight < 1)
