@@ -86,7 +86,7 @@ void TSuperTextBrushImageBrowser::buildControls()
     columns->addLayout(lists, 3);
 
     auto* right = new QVBoxLayout;
-    auto* scroll = new QScrollArea(this);
+    auto* scroll = scroll_ = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("ScrollBox1"));
     scroll->setBackgroundRole(QPalette::Base);
     QPalette white = scroll->palette();
@@ -96,8 +96,8 @@ void TSuperTextBrushImageBrowser::buildControls()
     canvas->setAutoFillBackground(true);
     canvas->setPalette(white);
     canvas->setBackgroundRole(QPalette::Base);
-    canvas->setMinimumSize(400, 300);
     example_ = new TGSuperText(nullptr, canvas);
+    example_->move(4, 4);
     example_->SetName(QStringLiteral("SuperTextExample"));
     scroll->setWidget(canvas);
     right->addWidget(scroll);
@@ -212,10 +212,19 @@ void TSuperTextBrushImageBrowser::ChooseFile(const QString& fileName)
         example_->SetSurfaceType(stBrushImage);
     example_->update();
     chosenFile_ = path;
+    fitExample();
+}
+
+void TSuperTextBrushImageBrowser::fitExample()
+{
+    example_->Layout();
+    scroll_->widget()->resize(example_->geometry().bottomRight().x() + 8, example_->geometry().bottom() + 8);
+    scroll_->ensureVisible(0, 0);
 }
 
 int TSuperTextBrushImageBrowser::Run()
 {
+    fitExample();
     if (execSeam())
         return execSeam()(*this);
     return exec();

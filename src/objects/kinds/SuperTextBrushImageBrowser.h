@@ -8,6 +8,7 @@
 class QComboBox;
 class QLabel;
 class QListWidget;
+class QScrollArea;
 class TGSuperText;
 
 class TSuperTextBrushImageBrowser : public QDialog {
@@ -42,11 +43,14 @@ public:
 private:
     void buildControls();
     void fillPlaces();
+    // The example's canvas follows the example's size, shown from its corner.
+    void fitExample();
 
     QComboBox* driveList_ = nullptr;
     QListWidget* folderList_ = nullptr;
     QListWidget* fileList_ = nullptr;
     QLabel* folderLabel_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
     TGSuperText* example_ = nullptr;
     QString folder_;
     QString chosenFile_;

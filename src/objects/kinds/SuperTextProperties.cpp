@@ -333,6 +333,7 @@ void TSuperTextProperties::SurfaceTypeChosen(int index)
 {
     if (index < stNormal || index > stGradientFill)
         return;
+    surfaceTypeCombo_->setCurrentIndex(index);
     sample_->SetSurfaceType(TSurfaceType(index));
     if (index == stBrushImage)
         sample_->SetImage(lastUsedImage_);

@@ -70,6 +70,7 @@ TEST_F(SuperTextTest, PropertiesDialogEditsASampleAndCopiesItBackOnOk)
         EXPECT_FALSE(child<QWidget>(dialog, "FillPanel")->isVisibleTo(&dialog));
 
         child<QSpinBox>(dialog, "ShadowDepthSpinner")->setValue(7);
+        child<QComboBox>(dialog, "OutlineStyleCombo")->setCurrentIndex(2);
         child<QComboBox>(dialog, "OutlineStyleCombo")->activated(2);
         for (int i = 0; i < 40; ++i)
             child<QToolButton>(dialog, "RapidChangeFontSizeUp")->click();
@@ -78,6 +79,11 @@ TEST_F(SuperTextTest, PropertiesDialogEditsASampleAndCopiesItBackOnOk)
             dialog.FontSizeDown();
         EXPECT_EQ(dialog.Sample()->Font().Size(), 10);
         dialog.FontSizeUp();
+        for (int i = 0; i < 6; ++i)
+            dialog.FontSizeUp();
+        vellumy::test::SaveForInspection(dialog.grab().toImage(), QStringLiteral("supertext-properties.png"));
+        for (int i = 0; i < 6; ++i)
+            dialog.FontSizeDown();
         dialog.OkClick();
         return dialog.result();
     });
@@ -142,6 +148,7 @@ TEST_F(SuperTextTest, TextureBrowserStartsWhereTexturesAreAndLoadsThem)
         EXPECT_EQ(boxes.lastText(), "Error loading file!");
         EXPECT_TRUE(browser.SuperTextExample()->Image().isNull());
         browser.ChooseFile(QStringLiteral("MARBLE.BMP"));
+        vellumy::test::SaveForInspection(browser.grab().toImage(), QStringLiteral("supertext-texture-browser.png"));
         return int(QDialog::Accepted);
     });
     properties.LoadTextureClick();
@@ -170,6 +177,7 @@ TEST_F(SuperTextTest, SymbolPickerListsSymbolFontsAndSetsTheText)
         EXPECT_EQ(picker.findChild<QComboBox*>(QStringLiteral("SymbolSets"))->count(), installed.size());
         picker.SelectFont(installed.first());
         picker.SelectCode(0x41);
+        vellumy::test::SaveForInspection(picker.grab().toImage(), QStringLiteral("supertext-symbols.png"));
         return int(QDialog::Accepted);
     });
     properties.SelectSymbolClick();
