@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "objects/FontChooser.h"
+#include "objects/GBasePanel.h"
 #include "objects/kinds/SuperTextProperties.h"
 #include "objects/kinds/SymbolFonts.h"
 #include "persist/ClassInfo.h"
@@ -339,8 +340,14 @@ void TGSuperText::ShowProperties()
     NotifyChange();
 }
 
-void TGSuperText::CreatedByTool()
+void TGSuperText::CreatedByTool(TGBasePanel& page, const QRect& rect, const std::function<void()>& endTool)
 {
+    borderStyle_ = bsSingle;
+    transparent_ = false;
+    bgColor_ = TColors::clWhite;
+    page.Place(this, rect);
+    if (endTool)
+        endTool();
     SetBorderStyle(bsSingle);
     SetControlTransparent(false);
     SetBGColor(TColors::clWhite);

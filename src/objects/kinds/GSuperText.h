@@ -79,8 +79,9 @@ public:
     void BackgroundColorCommand();
     // The properties dialog; on OK its settings come back into this object.
     void ShowProperties();
-    // What the SuperText tool does after placing a new object.
-    void CreatedByTool();
+    // The SuperText tool's steps: framed and opaque on white, placed, the
+    // tool ended, then the properties dialog.
+    void CreatedByTool(TGBasePanel& page, const QRect& rect, const std::function<void()>& endTool) override;
 
     // Copies every visual setting of another SuperText (its size last).
     void AssignFrom(const TGSuperText& other);

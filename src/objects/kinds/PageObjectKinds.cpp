@@ -1,8 +1,10 @@
 #include "objects/kinds/PageObjectKinds.h"
 
+#include "objects/kinds/GSuperText.h"
 #include "page/PageObjectClasses.h"
 
 // Each kind adds its class here, by its own header.
 void InstallPageObjectKinds()
 {
+    AnnouncePageObjectClass(TGSuperText::StaticClassInfo());
 }

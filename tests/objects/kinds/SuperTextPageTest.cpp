@@ -1,6 +1,7 @@
 #include <QPixmap>
 
 #include "SuperTextKit.h"
+#include "objects/kinds/PageObjectKinds.h"
 #include "objects/kinds/SuperTextProperties.h"
 #include "page/CalendarPanel32.h"
 
@@ -69,4 +70,40 @@ TEST(SuperTextPage, EachSurfaceShowsOnThePage)
     EXPECT_GT(countWhere(objects[3], [](QColor c) { return c.red() > 150 && c.green() > 150 && c.blue() < 110; }), 20);
     for (TGSuperText* object : objects)
         EXPECT_GT(count(object, QColor(192, 192, 192)), 50) << object->Caption().toStdString();  // shadows
+}
+
+// The SuperText tool: the rectangle becomes a framed, opaque SuperText, the
+// pointer tool comes back, and the properties dialog opens on the new object.
+TEST(SuperTextPage, ToolCreatesAFramedObjectAndOpensItsProperties)
+{
+    InstallPageObjectKinds();
+    auto* page = new TCalendarPanel32(nullptr);
+    std::unique_ptr<TCalendarPanel32> owner(page);
+    page->ResetToDefaults();
+    page->UpdatePageLayout(true);
+    int dialogs = 0;
+    TLPanelState stateInDialog = psSuperText;
+    TSuperTextProperties::SetExecForTesting([&](TSuperTextProperties& dialog) {
+        ++dialogs;
+        stateInDialog = page->PanelState();
+        EXPECT_EQ(dialog.Sample()->BorderStyle(), bsSingle);
+        dialog.Sample()->SetCaption(QStringLiteral("July"));
+        return int(QDialog::Accepted);
+    });
+    page->SetPanelState(psSuperText);
+    page->ToolRectDone(QRect(40, 50, 300, 90));
+    TSuperTextProperties::SetExecForTesting({});
+
+    const QList<TGSuperText*> made = page->findChildren<TGSuperText*>();
+    ASSERT_EQ(made.size(), 1);
+    TGSuperText* object = made.first();
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_EQ(stateInDialog, psPointing);
+    EXPECT_EQ(page->PanelState(), psPointing);
+    EXPECT_EQ(object->BorderStyle(), bsSingle);
+    EXPECT_FALSE(object->ControlTransparent());
+    EXPECT_EQ(object->BGColor(), TColors::clWhite);
+    EXPECT_EQ(object->Caption(), "July");
+    EXPECT_EQ(object->geometry(), QRect(40, 50, 300, 90));
+    EXPECT_NE(object->PopupMenu(), nullptr);
 }
