@@ -3,12 +3,14 @@
 #include "objects/GLabelObjectFiler.h"
 #include "objects/kinds/GImage.h"
 #include "objects/kinds/GPLabel.h"
+#include "objects/kinds/GSuperText.h"
 #include "page/PageObjectClasses.h"
 
 // Each kind adds its class here, by its own header.
 void InstallPageObjectKinds()
 {
-    AnnouncePageObjectClass(TGPLabel::StaticClassInfo());
     AnnouncePageObjectClass(TGImage::StaticClassInfo());
+    AnnouncePageObjectClass(TGPLabel::StaticClassInfo());
+    AnnouncePageObjectClass(TGSuperText::StaticClassInfo());
     SetObjectFiler(&ProgramObjectFiler());
 }
