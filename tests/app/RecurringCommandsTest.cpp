@@ -93,6 +93,8 @@ TEST_F(MainWindowTest, RecurringDatesAreKeptOnceAndFillTheMonth)
             EXPECT_EQ(list.Lines().size(), 4);
             EXPECT_EQ(list.SelectedRows().size(), 4);
             EXPECT_EQ(list.item(0)->text(), "Daylight Savings Time ends (1st Sun of November)");
+            list.setCurrentRow(1, QItemSelectionModel::NoUpdate);
+            SaveForInspection(select.grab().toImage(), QStringLiteral("recurring-select-dialog.png"));
             click(select, "OkBtn");
         });
         choose(window, "mnuFillCalendarwithRecurringDates");

@@ -2,6 +2,7 @@
 // the next month, and vellumy-tool dates and fill over a whole year of
 // built-in holidays, checked against dates worked out apart from the program.
 #include <QFileInfo>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -122,6 +123,10 @@ TEST_F(RecurringTest, ToolDatesAndFillOverTheHolidaysOf2027)
         const QString out = userFile(QStringLiteral("out%1.QXF").arg(month));
         ASSERT_TRUE(page.SaveDocument(in));
         runTool({"fill", in, "-o", out, "--dates", userFile("holidays.DAX")});
+        if (month == 3) {
+            runTool({"render", out, "-o", userFile("march.png")});
+            SaveForInspection(QImage(userFile("march.png")), QStringLiteral("recurring-filled-march-2027.png"));
+        }
         const QJsonArray cells = QJsonDocument::fromJson(runTool({"info", out})).object()["cells"].toArray();
         for (const QJsonValue& value : cells) {
             const QJsonObject cell = value.toObject();

@@ -109,6 +109,7 @@ TEST_F(RecurringTest, FormulaDialog)
     EXPECT_FALSE(child<QSpinBox>(dialog, "DayOfMonthDay")->isEnabled());
     ASSERT_TRUE(dialog.DetermineFormulaString());
     EXPECT_EQ(dialog.Formula(), "$3 4 11");
+    SaveForInspection(dialog.grab().toImage(), QStringLiteral("recurring-formula-dialog.png"));
 
     // Weekdays: from the digits; none ticked is refused with a message.
     dialog.SetFormula("%17");
@@ -149,6 +150,7 @@ TEST_F(RecurringTest, RecurringDatesDialog)
             EXPECT_TRUE(holidays.isVisible());
             for (int row : rows)
                 holidays.List()->item(row)->setSelected(true);
+            SaveForInspection(holidays.grab().toImage(), QStringLiteral("recurring-holidays-dialog.png"));
             click(holidays, "OkBtn");
         });
     };
@@ -202,6 +204,7 @@ TEST_F(RecurringTest, RecurringDatesDialog)
     addHolidays({0});
     dialog.HolidaysClick();
     const QStringList lines = list.Lines();
+    SaveForInspection(dialog.grab().toImage(), QStringLiteral("recurring-dates-dialog.png"));
     EXPECT_EQ(lines.size(), 3);
     EXPECT_EQ(lines.count(BuiltInHolidays().at(0)), 1);
     EXPECT_EQ(lines.count(PadText("Easter", 120) + "#EASTER"), 1);
