@@ -52,6 +52,11 @@ TEST_F(MainWindowTest, RecurringDatesAreKeptOnceAndFillTheMonth)
     EXPECT_TRUE(item(window, "mnuEditrecurringDates")->isEnabled());
     newCalendar(window, 0, true, 2027, 11);
     TCalendarPanel32& page = *window.CalendarPanel();
+    // The icon palette steps aside while the commands run.
+    QWidget palette;
+    window.SetIconPalette(&palette);
+    window.ShowHideIconToolClick();
+    ASSERT_TRUE(palette.isVisible());
 
     // Without a store the command does nothing at all.
     choose(window, "mnuFillCalendarwithRecurringDates");
@@ -67,7 +72,8 @@ TEST_F(MainWindowTest, RecurringDatesAreKeptOnceAndFillTheMonth)
     clickCell(window, page.FindCellByDay(3));
 
     // A new entry for every Monday, then all the holidays.
-    WhenModal<TEditRecurringDates>([](TEditRecurringDates& dialog) {
+    WhenModal<TEditRecurringDates>([&palette](TEditRecurringDates& dialog) {
+        EXPECT_FALSE(palette.isVisible());
         WhenModal<TEditRecurringDateFormula>([](TEditRecurringDateFormula& editor) {
             editor.findChild<QRadioButton*>("rbDayOfweek")->click();
             for (const char* day : {"Tuesday", "Wednesday", "Thursday", "Friday"})
@@ -87,7 +93,8 @@ TEST_F(MainWindowTest, RecurringDatesAreKeptOnceAndFillTheMonth)
     ASSERT_EQ(LoadRecurringDates(RecurringDatesPath()).size(), 27);
 
     auto fill = [&] {
-        WhenModal<TSelectRecurringDates>([](TSelectRecurringDates& select) {
+        WhenModal<TSelectRecurringDates>([&palette](TSelectRecurringDates& select) {
+            EXPECT_FALSE(palette.isVisible());
             // November's entries only, in file order, all ticked.
             TCheckMarkList& list = *select.List();
             EXPECT_EQ(list.Lines().size(), 4);
@@ -112,6 +119,7 @@ TEST_F(MainWindowTest, RecurringDatesAreKeptOnceAndFillTheMonth)
     EXPECT_EQ(window.CurrentCell(), page.FindCellByDay(3));
     EXPECT_TRUE(window.Modified());
     EXPECT_TRUE(window.findChild<QPushButton*>("Savebutton")->isVisible());
+    EXPECT_TRUE(palette.isVisible());
 
     // Nothing spots duplicates: a second fill puts every text again.
     fill();
@@ -122,4 +130,6 @@ TEST_F(MainWindowTest, RecurringDatesAreKeptOnceAndFillTheMonth)
     ASSERT_TRUE(SaveRecurringDates(RecurringDatesPath(), {MakeEntryLine("Christmas", "@1225")}));
     choose(window, "mnuFillCalendarwithRecurringDates");
     EXPECT_EQ(boxes.lastText(), "No predefined dates match the current month");
+    EXPECT_TRUE(palette.isVisible());
+    window.SetIconPalette(nullptr);
 }
