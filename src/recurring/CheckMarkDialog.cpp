@@ -12,7 +12,7 @@ TCheckMarkDialog::TCheckMarkDialog(const QString& caption, const QString& listNa
     : QDialog(parent)
 {
     setWindowTitle(caption);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     list_ = new TCheckMarkList(this);
     list_->setObjectName(listName);
     list_->setMinimumSize(420, 300);
