@@ -1,5 +1,6 @@
 #include "recurring/RecurringFormula.h"
 
+#include "platform/AnsiCodePage.h"
 #include "platform/RegionalSettings.h"
 
 namespace {
@@ -174,7 +175,9 @@ QString EntryDisplayText(const QString& line)
 
 QString MakeEntryLine(const QString& eventText, const QString& formula)
 {
-    QString text = eventText;
+    // The store holds single bytes: a character it cannot hold becomes one
+    // '?' now, so that the formula starts at the same place once written.
+    QString text = FromAnsi(ToAnsi(eventText));
     for (QChar& c : text)
         if (c == u'\r' || c == u'\n')
             c = u' ';

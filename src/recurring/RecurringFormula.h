@@ -62,5 +62,6 @@ QString EntryDisplayText(const QString& line);
 
 // The line this program writes for an event and a formula: 120 + 10
 // characters. Line breaks inside the event text become blanks, since each
-// line of the store is one entry.
+// line of the store is one entry; characters the store's code page lacks
+// become '?'.
 QString MakeEntryLine(const QString& eventText, const QString& formula);

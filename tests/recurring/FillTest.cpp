@@ -75,6 +75,7 @@ TEST_F(RecurringTest, FillingPutsEachTextOnTheCellShowingItsDate)
         }
     }
     EXPECT_EQ(FindCellByDate(page, QDate(2027, 1, 1)), -1);
+    SaveForInspection(page.DrawPage(), QStringLiteral("recurring-filled-week-planner.png"));
 
     // A date set field by field may pass through 31 February: the planner
     // starts on the last day of February, as it is drawn.

@@ -48,14 +48,17 @@ void click(const QWidget& parent, const char* name)
 TEST_F(RecurringTest, StoreFileAndOldFileConversion)
 {
     // Windows-1252 text, CR LF after every line; a bare LF ends a line too.
+    // A character the code page lacks (here a surrogate pair) must not shift
+    // the formula once written.
     const QStringList lines{MakeEntryLine(QString::fromUtf8("Café opening"), "@0601"),
-                            MakeEntryLine("Weekend", "%17")};
+                            MakeEntryLine(QString::fromUtf8("Weekend \U0001F382"), "%17")};
     ASSERT_TRUE(SaveRecurringDates(RecurringDatesPath(), lines));
     const QByteArray bytes = readAll(RecurringDatesPath());
     EXPECT_EQ(bytes.size(), 2 * 132);
     EXPECT_EQ(bytes.mid(3, 1), QByteArray("\xE9"));
     EXPECT_EQ(bytes.mid(130, 2), QByteArray("\r\n"));
     EXPECT_EQ(LoadRecurringDates(RecurringDatesPath()), lines);
+    EXPECT_EQ(EntryDisplayText(lines[1]), "Weekend ? (Sun,Sat)");
     EXPECT_EQ(ParseRecurringDates("a\r\nb\n\r\nc"), QStringList({"a", "b", "", "c"}));
     EXPECT_TRUE(LoadRecurringDates(userFile("none.DAX")).isEmpty());
     // A folder that cannot be written to keeps the file it has.
