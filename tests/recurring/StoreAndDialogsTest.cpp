@@ -220,4 +220,10 @@ TEST_F(RecurringTest, RecurringDatesDialog)
         dialog.DeleteClick();
     EXPECT_FALSE(child<QPushButton>(dialog, "EditBtn")->isEnabled());
     EXPECT_FALSE(child<QPushButton>(dialog, "DeleteBtn")->isEnabled());
+
+    // A list that cannot be written is said so, and the dialog stays open.
+    TEditRecurringDates unwritable(nullptr, userFile("no/such/folder/QXRECUR.DAX"));
+    unwritable.OkClick();
+    EXPECT_EQ(boxes.lastText(), "Unable to save " + userFile("no/such/folder/QXRECUR.DAX"));
+    EXPECT_NE(unwritable.result(), QDialog::Accepted);
 }
