@@ -1,8 +1,12 @@
 // Recurring dates: evaluating a store for the page's month, and filling a
 // month's day cells with the chosen entries.
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
+#include "app/CalendarMain.h"
 #include "common/BenchPages.h"
+#include "page/CellDates.h"
+#include "platform/ProgramFolder.h"
 #include "page/CalendarPanel32.h"
 #include "recurring/RecurringEvaluation.h"
 #include "recurring/RecurringFill.h"
@@ -59,5 +63,30 @@ void BM_FillAMonth(benchmark::State& state)
     }
 }
 BENCHMARK(BM_FillAMonth)->Arg(100)->Unit(benchmark::kMillisecond);
+
+// The same through the main window, as the fill command puts each text: with
+// a cell open in the editor, which is saved and opened again around each put.
+void BM_FillThroughTheWindow(benchmark::State& state)
+{
+    QTemporaryDir folder;
+    SetProgramFolderForTesting(folder.path());
+    TCalendarMain window;
+    TCalendarPanel32& page = *window.CalendarPanel();
+    page.SetMainCalYear(1997);
+    page.SetMainCalMonth(3);
+    page.DrawPage();
+    for (auto _ : state) {
+        state.PauseTiming();
+        window.DoSaveRichtext();
+        page.ClearAllCells();
+        page.DrawPage();
+        page.ActivateCell(FindCellByDate(page, QDate(1997, 3, 5)));
+        state.ResumeTiming();
+        for (int i = 0; i < state.range(0); ++i)
+            window.PuttextOnDate(QDate(1997, 3, 1 + i % 31), QStringLiteral("Entry %1").arg(i));
+    }
+    SetProgramFolderForTesting(QString());
+}
+BENCHMARK(BM_FillThroughTheWindow)->Arg(100)->Unit(benchmark::kMillisecond);
 
 } // namespace
