@@ -22,6 +22,7 @@
 #include "app/WindowPlacement.h"
 #include "objects/kinds/PageObjectKinds.h"
 #include "page/CalendarPanel32.h"
+#include "recurring/RecurringStore.h"
 #include "richtext/WPRichText.h"
 #include "richtext/WPToolBar.h"
 
@@ -115,6 +116,9 @@ TCalendarMain::TCalendarMain(QWidget* parent) : QMainWindow(parent)
     applyHints();
     // The key hook and the drops: every event passes here first.
     qApp->installEventFilter(this);
+
+    // Recurring dates kept in the old format become the new store once.
+    ConvertOldRecurringFile();
 
     onlineMenu_->menuAction()->setVisible(true);
 

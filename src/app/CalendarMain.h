@@ -23,6 +23,7 @@
 #include "persist/Font.h"
 
 class QAction;
+class QDate;
 class QButtonGroup;
 class QFrame;
 class QLabel;
@@ -105,8 +106,10 @@ public:
     bool CheckSaveNeeded();
     // The icon palette follows the page: hidden without day cells.
     void CheckFloaterStatus();
-    // Appends a paragraph to the text of the day cell showing `day`.
+    // Appends a paragraph to the text of the day cell showing `date`; a day
+    // of the page's month for PuttextOnDay. Nothing when no cell shows it.
     void PuttextOnDay(int day, const QString& text);
+    void PuttextOnDate(const QDate& date, const QString& text);
     // Applies the default editor font to the editor's writing attributes.
     void SetDefaultFontNow();
     void LoadPreferences();
@@ -147,6 +150,8 @@ public:
     void SavebuttonClick();
     void CancelButtonClick();
     void ShowHideIconToolClick();
+    void mnuFillCalendarwithRecurringDatesClick();
+    void mnuEditrecurringDatesClick();
 
     // --- Page events.
     void CalendarPanelClickedInCellEvent(const PixelRect& textRect, TWPRtfStorage* storage, int cellIndex);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QDate>
 #include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -16,8 +17,10 @@
 
 #include "app/CalendarMain.h"
 #include "page/CalendarPanel32.h"
+#include "page/CellDates.h"
 #include "platform/Rounding.h"
 #include "platform/ScreenMetrics.h"
+#include "recurring/RecurringFill.h"
 #include "richtext/WPRichText.h"
 #include "richtext/WPRtfStorage.h"
 #include "richtext/WPToolBar.h"
@@ -106,22 +109,22 @@ void TCalendarMain::SetDefaultFontNow()
 
 void TCalendarMain::PuttextOnDay(int day, const QString& text)
 {
-    // Day 0 marks blank cells, which no date falls on. A day no cell shows
-    // leaves everything as it was, the open editor included.
-    const int cell = day > 0 ? calendarPanel_->FindCellByDay(day) : -1;
+    PuttextOnDate(QDate(calendarPanel_->MainCalYear(), calendarPanel_->MainCalMonth(), day), text);
+}
+
+void TCalendarMain::PuttextOnDate(const QDate& date, const QString& text)
+{
+    // A date no cell shows leaves everything as it was, the open editor included.
+    const int cell = FindCellByDate(*calendarPanel_, date);
     if (cell < 1)
         return;
     const int remembered = currentCell_;
     DoSaveRichtext();
     const bool tracking = trackEditorChanges_;
     trackEditorChanges_ = false;
-    cellEditor_->LoadFromStorage(*calendarPanel_->CellTexts(cell));
-    cellEditor_->AppendParagraph(text);
+    AppendParagraphToCell(*calendarPanel_, cell, *cellEditor_, text);
     // The command that puts texts updates the command states when it ends.
     modified_ = true;
-    TWPRtfText result;
-    cellEditor_->GetRtfText(result);
-    calendarPanel_->SetCellText(cell, result);
     trackEditorChanges_ = tracking;
     if (remembered > 0)
         calendarPanel_->ActivateCell(remembered);

@@ -12,11 +12,6 @@
 #include "page/CalendarPanel32.h"
 #include "platform/HelpViewer.h"
 
-namespace {
-// Shown on the recurring-dates items until the recurring dates can be edited.
-const char* const RecurringDatesPending = "Recurring dates are not available in this version";
-} // namespace
-
 QAction* TCalendarMain::menuItem(QMenu* menu, const QString& name, const QString& caption,
                                  void (TCalendarMain::*command)())
 {
@@ -54,14 +49,10 @@ void TCalendarMain::buildMenus()
                                 &TCalendarMain::DefaultEditorFont1Click);
     fileMenu_->addSeparator();
     fillRecurringItem_ = menuItem(fileMenu_, QStringLiteral("mnuFillCalendarwithRecurringDates"),
-                                  QStringLiteral("Fill Calendar with Recurring Dates"), nullptr);
+                                  QStringLiteral("Fill Calendar with Recurring Dates"),
+                                  &TCalendarMain::mnuFillCalendarwithRecurringDatesClick);
     editRecurringItem_ = menuItem(fileMenu_, QStringLiteral("mnuEditrecurringDates"),
-                                  QStringLiteral("Edit Recurring Dates"), nullptr);
-    for (QAction* item : {fillRecurringItem_, editRecurringItem_}) {
-        item->setEnabled(false);
-        item->setToolTip(QString::fromLatin1(RecurringDatesPending));
-        item->setStatusTip(QString::fromLatin1(RecurringDatesPending));
-    }
+                                  QStringLiteral("Edit Recurring Dates"), &TCalendarMain::mnuEditrecurringDatesClick);
     fileMenu_->addSeparator();
     printItem_ = menuItem(fileMenu_, QStringLiteral("mnuPrintCalendar"), QStringLiteral("P&rint Calendar"),
                           &TCalendarMain::mnuPrintCalendarClick);

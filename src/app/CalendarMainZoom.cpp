@@ -75,8 +75,7 @@ void TCalendarMain::SetButtons()
     userTitleItem_->setEnabled(cells);
     clearCellsItem_->setEnabled(cells);
     iconToolButton_->setEnabled(cells);
-    // The recurring dates are not part of this version: their items stay off.
-    fillRecurringItem_->setEnabled(false);
+    fillRecurringItem_->setEnabled(cells);
 
     saveItem_->setEnabled(titled);
     toolBar_->setEnabled(visible && cellEditor_->isVisible() && cellEditor_->hasFocus());

@@ -56,6 +56,9 @@ int TCalendarPanel32::GetCellDay(int index) const
 
 int TCalendarPanel32::FindCellByDay(int day) const
 {
+    // Day 0 marks blank cells; no date falls on them.
+    if (day < 1)
+        return -1;
     for (int i = 1; i <= DayCellCount; ++i)
         if (mainDrawParams_.Cell(i).DayNumber == day)
             return i;

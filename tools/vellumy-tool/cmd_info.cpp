@@ -1,8 +1,9 @@
 // vellumy-tool info: reads a calendar document (or a .QXS style sheet) into a
 // page as the program opens it and prints what the page then holds as one JSON
 // object: the style under its property names, date, start time, title, border,
-// the texts of the cells that have one and the page objects back to front.
-// An object clipboard file gives its page objects alone.
+// the texts of the cells that have one (with the day and date each shows) and
+// the page objects back to front. An object clipboard file gives its page
+// objects alone.
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -15,6 +16,7 @@
 #include "ToolCommand.h"
 #include "ToolPage.h"
 #include "page/CalendarPanel32.h"
+#include "page/CellDates.h"
 #include "richtext/WPRtfStorage.h"
 
 namespace {
@@ -103,7 +105,11 @@ QJsonObject pageJson(const TCalendarPanel32& page)
         const TWPRtfStorage* storage = page.CellTexts(i);
         if (!storage || storage->IsEmpty())
             continue;
-        cells.append(QJsonObject{{"index", i}, {"text", storage->RtfText().SharedDocument()->toPlainText()}});
+        const QDate date = CellDate(page, i);
+        cells.append(QJsonObject{{"index", i},
+                                 {"day", date.isValid() ? date.day() : 0},
+                                 {"date", date.isValid() ? QJsonValue(date.toString(Qt::ISODate)) : QJsonValue()},
+                                 {"text", storage->RtfText().SharedDocument()->toPlainText()}});
     }
     json["cells"] = cells;
 
