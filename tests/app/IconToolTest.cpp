@@ -131,7 +131,11 @@ TEST_F(MainWindowTest, IconToolDropsIconsIntoDayCellsThatAreSavedAndPrinted)
         ASSERT_TRUE(images.waitForFinished(30000));
         const QStringList rows = QString::fromLocal8Bit(images.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
         EXPECT_GE(rows.size() - 2, 3) << rows.join('\n').toStdString();
-        QFile::copy(pdf, SaveForInspection(QImage(), QStringLiteral("icons-in-cells.pdf")));
+        const QString kept = SaveForInspection(QImage(), QStringLiteral("icons-in-cells.pdf"));
+        QFile::remove(kept);
+        QFile::copy(pdf, kept);
+        QFile::remove(kept.chopped(3) + QStringLiteral("QXF"));
+        QFile::copy(nextSave, kept.chopped(3) + QStringLiteral("QXF"));
     }
 
     // Closing keeps the palette's file and its visibility.

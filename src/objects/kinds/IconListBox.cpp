@@ -9,8 +9,9 @@
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 
-// Draws one item: the list's background, then its icon centred. An icon that
-// cannot be had leaves the cell empty.
+// Draws one item: the list's background, then its icon centred; the pick is
+// shown by the drag, not by a highlight. An icon that cannot be had leaves
+// the cell empty.
 class TIconListBox::ItemPainter : public QStyledItemDelegate {
 public:
     explicit ItemPainter(TIconListBox& list) : QStyledItemDelegate(&list), list_(list) {}
@@ -18,8 +19,6 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         painter->fillRect(option.rect, list_.palette().base());
-        if (option.state & QStyle::State_Selected)
-            painter->fillRect(option.rect, list_.palette().highlight());
         const QImage icon = list_.Icon(index.row());
         if (icon.isNull())
             return;

@@ -83,6 +83,18 @@ TEST_F(IconPaletteTest, MenuSetsCheckTheirEntryAndOtherFilesCheckOther)
     for (const QString& caption : BuiltInCaptions)
         ASSERT_NE(p.MenuEntry(caption), nullptr) << caption.toStdString();
 
+    // Each shipped set fills the grid (kept as pictures for a person to look at).
+    for (const QString& caption : BuiltInCaptions.mid(0, 5)) {
+        p.MenuEntry(caption)->trigger();
+        EXPECT_EQ(checked(), QStringList{caption});
+        EXPECT_GE(list->NumberOfIcons(), 20);
+        const QImage shown = p.grab().toImage();
+        vellumy::test::SaveForInspection(shown, QStringLiteral("palette-%1.png").arg(list->FileName().section('/', -1)));
+        // The first icon is drawn in the white grid, centred in its cell.
+        const QPoint centre = list->mapTo(&p, list->visualItemRect(list->item(0)).center());
+        EXPECT_NE(shown.pixelColor(centre), QColor(Qt::white)) << caption.toStdString();
+    }
+
     p.MenuEntry("Holidays")->trigger();
     EXPECT_EQ(list->FileName(), file("holiday.icl"));
     EXPECT_EQ(checked(), QStringList{"Holidays"});
