@@ -20,6 +20,8 @@
 
 #include "app/MRUFileList.h"
 #include "app/WindowPlacement.h"
+#include "objects/kinds/FloatingPalette.h"
+#include "objects/kinds/IconListBox.h"
 #include "objects/kinds/PageObjectKinds.h"
 #include "page/CalendarPanel32.h"
 #include "recurring/RecurringStore.h"
@@ -334,6 +336,8 @@ void TCalendarMain::FormActivate()
     activated_ = true;
     {
         BusyCursor busy;
+        if (TFloatingPalette* palette = floatingPalette())
+            palette->SelectIconFile(prefs_.IconLibraryFile);
         RestorePlacement(*this, QString::fromLatin1(PlacementClassName));
         show();
         printerAvailable_ = CheckPrinters ? CheckPrinters() : false;
@@ -394,6 +398,8 @@ void TCalendarMain::closeEvent(QCloseEvent* event)
     prefs_.MainZoomPercent = ZoomFactorToPercent(calendarPanel_->ZoomFactor());
     SavePreferences();
     SavePlacement(*this, QString::fromLatin1(PlacementClassName));
+    if (iconPalette_)
+        SavePlacement(*iconPalette_, QString::fromLatin1(TFloatingPalette::PlacementClassName));
     showPalette(false);
     event->accept();
 }
@@ -414,6 +420,8 @@ void TCalendarMain::SavePreferences()
     // Without a palette window there is nothing to follow: the stored choice stays.
     if (iconPalette_)
         prefs_.IconToolVisible = paletteShowing();
+    if (TFloatingPalette* palette = floatingPalette())
+        prefs_.IconLibraryFile = palette->IconListBox()->FileName();
     if (showHintItem_)
         prefs_.ShowHints = showHintItem_->isChecked();
     ::SavePreferences(prefs_);
@@ -425,7 +433,19 @@ void TCalendarMain::SetIconPalette(QWidget* palette)
 {
     iconPalette_ = palette;
     iconToolButton_->setVisible(palette != nullptr);
+    if (TFloatingPalette* floating = floatingPalette())
+        RestorePlacement(*floating, QString::fromLatin1(TFloatingPalette::PlacementClassName), this);
     SetButtons();
+}
+
+TFloatingPalette* TCalendarMain::floatingPalette() const
+{
+    return qobject_cast<TFloatingPalette*>(iconPalette_.data());
+}
+
+void TCalendarMain::SetIconPaletteShown(bool shown)
+{
+    showPalette(shown);
 }
 
 bool TCalendarMain::paletteShowing() const
@@ -507,6 +527,12 @@ bool TCalendarMain::eventFilter(QObject* watched, QEvent* event)
             while (QApplication::overrideCursor())
                 QApplication::restoreOverrideCursor();
         }
+        break;
+    case QEvent::Hide:
+    case QEvent::Show:
+        // The tool button says what a click on it will do.
+        if (iconPalette_ && watched == iconPalette_.data())
+            SetButtons();
         break;
     case QEvent::FocusIn:
         if (watched == cellEditor_)

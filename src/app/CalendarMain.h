@@ -33,6 +33,7 @@ class QPushButton;
 class QScrollArea;
 class QToolButton;
 class TCalendarPanel32;
+class TFloatingPalette;
 class TMRUFileList;
 class TWPRichText;
 class TWPRtfStorage;
@@ -120,8 +121,12 @@ public:
 
     // --- Plug-in points for parts of the program that come later.
     // The icon palette window; the icon tool toggle is shown only with one.
+    // Its placement is restored from QX.ini here and saved when the window closes.
     void SetIconPalette(QWidget* palette);
     QWidget* IconPalette() const { return iconPalette_; }
+    // Hides the palette for a while (a dialog or a long command) and shows it
+    // again, leaving the remembered visibility alone.
+    void SetIconPaletteShown(bool shown);
     // Printing: the printer check of the first activation and the two
     // commands. Until they are set, printing stays disabled.
     std::function<bool()> CheckPrinters;
@@ -209,6 +214,7 @@ private:
     // The page as the user sees it: shown (not explicitly hidden).
     bool pageVisible() const;
     bool paletteShowing() const;
+    TFloatingPalette* floatingPalette() const;
     void showPalette(bool show);
     // The proposed name of an untitled page: Dec1997.QXF.
     QString proposedFileName() const;

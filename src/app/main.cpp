@@ -7,6 +7,7 @@
 
 #include "app/CalendarMain.h"
 #include "app/PrintCommands.h"
+#include "objects/kinds/FloatingPalette.h"
 #include "platform/SingleInstanceGuard.h"
 
 namespace {
@@ -52,6 +53,8 @@ int main(int argc, char* argv[])
     QApplication::setStyle(new HintDelayStyle);
 
     TCalendarMain window;
+    TFloatingPalette palette(&window);
+    window.SetIconPalette(&palette);
     TPrintCommands::Install(window);
     guard.SetOnActivationRequest([&window] {
         if (window.isMinimized())

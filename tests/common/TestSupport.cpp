@@ -36,6 +36,9 @@ void LinkShippedFolders(const QString& folder)
     const QDir bin(QStringLiteral(VELLUMY_BIN_DIR));
     for (const QFileInfo& entry : bin.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot))
         QFile::link(entry.absoluteFilePath(), QDir(folder).filePath(entry.fileName()));
+    // The shipped icon libraries stand in the folder itself.
+    for (const QFileInfo& entry : bin.entryInfoList({QStringLiteral("*.icl")}, QDir::Files))
+        QFile::link(entry.absoluteFilePath(), QDir(folder).filePath(entry.fileName()));
 }
 
 MessageBoxScript::MessageBoxScript()

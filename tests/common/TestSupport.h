@@ -17,8 +17,9 @@ QString DataPath(const QString& name);
 QString DefaultProgramFolder();
 void SetDefaultProgramFolder(const QString& folder);
 
-// Links the shipped asset folders of the build (Borders/, Help/, ...) into
-// a program folder a test made, so that it looks like the installed one.
+// Links the shipped asset folders of the build (Borders/, Help/, ...) and
+// its icon libraries into a program folder a test made, so that it looks
+// like the installed one.
 void LinkShippedFolders(const QString& folder);
 
 // Records every message box and answers questions from a script (Yes when the
