@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include "richtext/RichTextPainter.h"
 #include "richtext/WPRichText.h"
 #include "richtext/WPRtfStorage.h"
 
@@ -22,7 +23,10 @@ void TCellTextPainter::PaintCell(QPainter& page, const TWPRtfStorage& text, cons
         painter_.LoadFromStorage(text);
         painter_.SetZoom(zoomPercent);
         painter_.SetPrintMode(false);
+        // The width the cell editor wraps at over this cell.
+        painter_.SetPageSize(CellPageWidthTwips(w, zoomPercent), 0);
         painter_.PaintTo(scratch, area);
+        painter_.SetPageSize(0, 0);
     }
     // The bitmap's last column and row fall outside the rectangle: they are
     // cut off rather than squeezed in, which would drop a pixel column from
@@ -30,7 +34,12 @@ void TCellTextPainter::PaintCell(QPainter& page, const TWPRtfStorage& text, cons
     page.drawImage(QPoint(textRect.left, textRect.top), scratch_, QRect(0, 0, w - 1, h - 1));
 }
 
-QPicture TCellTextPainter::RecordCell(const TWPRtfStorage& text, const QSize& frame)
+int TCellTextPainter::CellPageWidthTwips(int widthPixels, int zoomPercent)
+{
+    return TRichTextPainter::PixelsToTwips(widthPixels * 100.0 / qMax(zoomPercent, 1));
+}
+
+QPicture TCellTextPainter::RecordCell(const TWPRtfStorage& text, const QSize& frame, int wrapWidthPixels)
 {
     QPicture picture;
     if (frame.isEmpty())
@@ -39,10 +48,12 @@ QPicture TCellTextPainter::RecordCell(const TWPRtfStorage& text, const QSize& fr
     painter_.LoadFromStorage(text);
     painter_.SetZoom(100);
     painter_.SetPrintMode(true);
+    painter_.SetPageSize(wrapWidthPixels > 0 ? CellPageWidthTwips(wrapWidthPixels, 100) : 0, 0);
     {
         QPainter recorder(&picture);
         painter_.PaintTo(recorder, 0, 0, frame.width(), frame.height());
     }
+    painter_.SetPageSize(0, 0);
     painter_.SetPrintMode(false);
     picture.setBoundingRect(QRect(QPoint(0, 0), frame));
     return picture;

@@ -22,8 +22,15 @@ public:
     void PaintCell(QPainter& page, const TWPRtfStorage& text, const PixelRect& textRect, int zoomPercent);
 
     // The text laid out for a frame of `frame` screen pixels in print mode,
-    // recorded as a picture whose bounding rectangle is that frame.
-    QPicture RecordCell(const TWPRtfStorage& text, const QSize& frame);
+    // wrapped at `wrapWidthPixels` (the cell's text width on the screen at
+    // 100 %; 0: the frame's width), recorded as a picture whose bounding
+    // rectangle is that frame.
+    QPicture RecordCell(const TWPRtfStorage& text, const QSize& frame, int wrapWidthPixels = 0);
+
+    // The page width a cell's text wraps at, in twips, for a text rectangle
+    // `widthPixels` wide at the zoom: the same for the painted cell, the
+    // printed one and the cell editor.
+    static int CellPageWidthTwips(int widthPixels, int zoomPercent);
 
 private:
     TWPRichText& painter_;

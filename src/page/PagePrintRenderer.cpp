@@ -270,7 +270,7 @@ void TCalendarPanel32::PrintPage(TReportPrinter& report, double x, double y)
             const PixelRect& rect = p.Cell(i).TextRect;
             if (text.IsEmpty() || rect.Width() <= 0 || rect.Height() <= 0)
                 continue;
-            report.StretchPicture(dotsOf(rect), cells.RecordCell(text, frame));
+            report.StretchPicture(dotsOf(rect), cells.RecordCell(text, frame, reference.Width() + 1));
         }
     }
 

@@ -49,6 +49,8 @@ int main(int argc, char* argv[])
             setenv("XDG_RUNTIME_DIR", runtime.constData(), 1);
     }
     QApplication app(argc, argv);
+    // The program's name: the tool shares the program's per-user folders.
+    QApplication::setApplicationName(QStringLiteral("Vellumy"));
     QStringList arguments = QCoreApplication::arguments().mid(1);
     if (arguments.isEmpty() || arguments.first() == QLatin1String("--help")
         || arguments.first() == QLatin1String("-h")) {
