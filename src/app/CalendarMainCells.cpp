@@ -17,6 +17,7 @@
 #include "app/CalendarMain.h"
 #include "page/CalendarPanel32.h"
 #include "page/CellTextPainter.h"
+#include "richtext/RichTextPainter.h"
 #include "platform/Rounding.h"
 #include "richtext/WPRichText.h"
 #include "richtext/WPRtfStorage.h"
@@ -41,13 +42,17 @@ void TCalendarMain::CalendarPanelClickedInCellEvent(const PixelRect& textRect, T
     // The rectangle is in page pixels at the current zoom. The page lays cell
     // text out at 100 % and scales it, so the editor's page is the unzoomed
     // rectangle and its zoom the page's: the text wraps where the page shows it.
-    const float zoom = calendarPanel_->ZoomFactor() > 0 ? calendarPanel_->ZoomFactor() : 1.0f;
-    const int zoomPercent = roundHalfEven(double(zoom) * 100.0);
+    // The editor's page is the width every cell text wraps at (the cell's
+    // text width at 100 %), shown at the cell's size: its lines are those of
+    // the painted and the printed cell.
     const int width = textRect.right - textRect.left + 1;
     const int height = textRect.bottom - textRect.top + 1;
-    // The page width the painted and the printed cell wrap at.
-    cellEditor_->SetPageSize(TCellTextPainter::CellPageWidthTwips(width, zoomPercent),
-                             TCellTextPainter::CellPageWidthTwips(height, zoomPercent));
+    int wrapWidth = calendarPanel_->ReferenceCellTextRect().Width() + 1;
+    if (wrapWidth <= 1)
+        wrapWidth = width;
+    const int zoomPercent = TCellTextPainter::ZoomToFit(width, wrapWidth);
+    cellEditor_->SetPageSize(TRichTextPainter::PixelsToTwips(wrapWidth),
+                             TRichTextPainter::PixelsToTwips(height * 100.0 / zoomPercent));
     cellEditor_->SetPageMargins(QMargins());
     cellEditor_->SetZoom(zoomPercent);
     if (storage)

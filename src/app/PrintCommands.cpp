@@ -310,6 +310,7 @@ void TPrintCommands::ExportPdfCommand(const QString& baseName)
     if (host_.DoSaveRichtext)
         host_.DoSaveRichtext();
     TExportPdfDialog dialog(page_.MainCalMonth(), page_.MainCalYear(), host_.DialogParent);
+    dialog.adjustSize();
     if (host_.DialogParent)
         CenterForm(dialog, host_.DialogParent);
     if (dialog.exec() != QDialog::Accepted)
@@ -333,6 +334,7 @@ void TPrintCommands::ExportImageCommand(const QString& baseName)
         host_.DoSaveRichtext();
     TExportImageDialog dialog(imageDotsPerInch_ > 0 ? imageDotsPerInch_ : TExportImageDialog::DefaultDotsPerInch,
                               host_.DialogParent);
+    dialog.adjustSize();
     if (host_.DialogParent)
         CenterForm(dialog, host_.DialogParent);
     if (dialog.exec() != QDialog::Accepted)

@@ -11,19 +11,19 @@
 
 namespace {
 
-struct Run {
+struct Ran {
     int exitCode = -1;
     QString output;
 };
 
-Run run(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment = {})
+Ran run(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment = {})
 {
     QProcess process;
     if (!environment.isEmpty())
         process.setProcessEnvironment(environment);
     process.start(program, arguments);
     process.waitForFinished(180000);
-    Run result;
+    Ran result;
     result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     result.output = QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
     return result;
@@ -53,7 +53,7 @@ TEST(Install, APrefixHoldsTheDesktopProgramAndStaysUntouched)
         GTEST_SKIP() << "needs cmake and the built programs";
     QTemporaryDir dir;
     const QString prefix = dir.filePath(QStringLiteral("prefix"));
-    const Run install = run(cmake, {QStringLiteral("--install"), build, QStringLiteral("--prefix"), prefix});
+    const Ran install = run(cmake, {QStringLiteral("--install"), build, QStringLiteral("--prefix"), prefix});
     ASSERT_EQ(install.exitCode, 0) << install.output.toStdString();
 
     const auto at = [&](const QString& path) { return prefix + QLatin1Char('/') + path; };
@@ -87,12 +87,12 @@ TEST(Install, APrefixHoldsTheDesktopProgramAndStaysUntouched)
         << entryText.toStdString();
     EXPECT_TRUE(entryText.contains(QLatin1String("MimeType=application/x-vellumy-calendar;")));
     if (!QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate")).isEmpty()) {
-        const Run validated = run(QStringLiteral("desktop-file-validate"), {entry.fileName()});
+        const Ran validated = run(QStringLiteral("desktop-file-validate"), {entry.fileName()});
         EXPECT_EQ(validated.exitCode, 0);
         EXPECT_TRUE(validated.output.trimmed().isEmpty()) << validated.output.toStdString();
     }
     if (!QStandardPaths::findExecutable(QStringLiteral("appstreamcli")).isEmpty()) {
-        const Run validated = run(QStringLiteral("appstreamcli"),
+        const Ran validated = run(QStringLiteral("appstreamcli"),
                                   {QStringLiteral("validate"), QStringLiteral("--no-net"),
                                    at(QStringLiteral("share/metainfo/org.example.Vellumy.metainfo.xml"))});
         EXPECT_EQ(validated.exitCode, 0) << validated.output.toStdString();
@@ -104,7 +104,7 @@ TEST(Install, APrefixHoldsTheDesktopProgramAndStaysUntouched)
         QDir().mkpath(mime + QStringLiteral("/packages"));
         QFile::copy(at(QStringLiteral("share/mime/packages/org.example.Vellumy.xml")),
                     mime + QStringLiteral("/packages/org.example.Vellumy.xml"));
-        const Run updated = run(QStringLiteral("update-mime-database"), {mime});
+        const Ran updated = run(QStringLiteral("update-mime-database"), {mime});
         EXPECT_EQ(updated.exitCode, 0) << updated.output.toStdString();
         QFile globs(mime + QStringLiteral("/globs2"));
         ASSERT_TRUE(globs.open(QIODevice::ReadOnly));
@@ -124,7 +124,7 @@ TEST(Install, APrefixHoldsTheDesktopProgramAndStaysUntouched)
     user.insert(QStringLiteral("HOME"), dir.filePath(QStringLiteral("home")));
     user.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("home/.config")));
     user.insert(QStringLiteral("XDG_DATA_HOME"), dir.filePath(QStringLiteral("home/.local/share")));
-    const Run version = run(at(QStringLiteral("bin/vellumy")), {QStringLiteral("--version")}, user);
+    const Ran version = run(at(QStringLiteral("bin/vellumy")), {QStringLiteral("--version")}, user);
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_TRUE(version.output.startsWith(QLatin1String("Vellumy "))) << version.output.toStdString();
     const QString plain = dir.filePath(QStringLiteral("plain.png"));
@@ -132,7 +132,7 @@ TEST(Install, APrefixHoldsTheDesktopProgramAndStaysUntouched)
     EXPECT_EQ(run(at(QStringLiteral("bin/vellumy-tool")), {QStringLiteral("render"), QStringLiteral("-o"), plain}, user)
                   .exitCode,
               0);
-    const Run border = run(at(QStringLiteral("bin/vellumy-tool")),
+    const Ran border = run(at(QStringLiteral("bin/vellumy-tool")),
                            {QStringLiteral("render"), QStringLiteral("--border"), QStringLiteral("Classic"),
                             QStringLiteral("-o"), bordered},
                            user);

@@ -139,6 +139,7 @@ TEST_F(MainWindowTest, ASecondStartHandsOverToTheRunningProgram)
     environment.insert(QStringLiteral("XDG_DATA_HOME"), folder.filePath(QStringLiteral("data")));
     const QString ini = folder.filePath(QStringLiteral("config/Vellumy/QX.ini"));
     // The most recent document would be opened if no file were named.
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(ini).path()));
     writeIni(ini, QStringLiteral("MRU"), {{QStringLiteral("F0"), secondFile}});
     // Opened files go to the top of the recent files.
     const auto waitForRecent = [&ini](const QString& file) {
