@@ -18,16 +18,22 @@ const QColor Paper(0xFF, 0xFF, 0xFF);
 const QColor Accent(0x2E, 0x6B, 0xC6);
 const QColor Warm(0xD9, 0x48, 0x3B);
 
+// Each icon at its size and, as NAME@2x.png, at twice its size for screens
+// of more than one device pixel per pixel (the toolkit picks it by name).
 void save(const QString& folder, const QString& name, int w, int h, const std::function<void(QPainter&)>& draw)
 {
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    draw(p);
-    p.end();
-    image.save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+    for (int scale : {1, 2}) {
+        QImage image(w * scale, h * scale, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setRenderHint(QPainter::TextAntialiasing);
+        p.scale(scale, scale);
+        draw(p);
+        p.end();
+        image.save(folder + QLatin1Char('/') + name + (scale == 1 ? QString() : QStringLiteral("@2x"))
+                   + QStringLiteral(".png"));
+    }
 }
 
 // A small month sheet: red header band and a grid of day squares.

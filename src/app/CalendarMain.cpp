@@ -343,7 +343,9 @@ void TCalendarMain::FormActivate()
         printerAvailable_ = CheckPrinters ? CheckPrinters() : false;
         calendarPanel_->ResetToDefaults();
         const QStringList& recent = recentFiles_->Items();
-        if (!recent.isEmpty() && QFileInfo::exists(recent.first()))
+        if (!startupFile_.isEmpty())
+            OpenCalendarFile(startupFile_);
+        else if (!recent.isEmpty() && QFileInfo::exists(recent.first()))
             OpenCalendarFile(recent.first());
         QCoreApplication::processEvents();
         calendarPanel_->setVisible(!currentFile_.isEmpty());
@@ -359,6 +361,18 @@ void TCalendarMain::FormActivate()
     SetButtons();
     calendarPanel_->SetPaintingSuspended(false);
     repaintPage();
+}
+
+void TCalendarMain::OpenFromOutside(const QString& path)
+{
+    if (!activated_) {
+        startupFile_ = path;
+        return;
+    }
+    DoSaveRichtext();
+    if (!CheckSaveNeeded())
+        return;
+    OpenCalendarFile(path);
 }
 
 void TCalendarMain::showEvent(QShowEvent* event)

@@ -88,6 +88,9 @@ public:
     QMenu* FileMenu() const { return fileMenu_; }
 
     // --- Operations the rest of the program calls.
+    // The document's name without folder and extension (Dec1997 untitled):
+    // the name exported files are proposed under.
+    QString ExportBaseName() const;
     // Stores the flag; the command states follow when it changed.
     void SetModified(bool modified) override;
     // Enables, shows and captions every command for the current document.
@@ -118,6 +121,10 @@ public:
     // The first activation: restores the placement, shows the window, resets
     // the page and reopens the most recent document. Later calls do nothing.
     void FormActivate();
+    // A file named on the command line or handed over by a later start.
+    // Before the first activation it takes the place of the most recent
+    // document; afterwards it is opened after the usual save question.
+    void OpenFromOutside(const QString& path);
 
     // --- Plug-in points for parts of the program that come later.
     // The icon palette window; the icon tool toggle is shown only with one.
@@ -132,6 +139,10 @@ public:
     std::function<bool()> CheckPrinters;
     std::function<void()> OnPrintCalendar;
     std::function<void()> OnPrintSetup;
+    // "Export as PDF..." and "Export as Image...", given the name the
+    // exported file is proposed under (without extension).
+    std::function<void(const QString& baseName)> OnExportPdf;
+    std::function<void(const QString& baseName)> OnExportImage;
 
     // --- Commands, named after their control.
     void New1Click();
@@ -145,6 +156,8 @@ public:
     void DefaultEditorFont1Click();
     void mnuPrintCalendarClick();
     void mnuPrintSetupClick();
+    void mnuExportPdfClick();
+    void mnuExportImageClick();
     void Exit1Click();
     void VisitOurInternetW1Click();
     void Contents1Click();
@@ -226,6 +239,7 @@ private:
     void repaintPage();
 
     QString currentFile_;
+    QString startupFile_;
     bool modified_ = false;
     bool starting_ = true;
     bool creatingNew_ = false;
@@ -280,6 +294,8 @@ private:
     QAction* editRecurringItem_ = nullptr;
     QAction* printItem_ = nullptr;
     QAction* printSetupItem_ = nullptr;
+    QAction* exportPdfItem_ = nullptr;
+    QAction* exportImageItem_ = nullptr;
     QAction* exitItem_ = nullptr;
     QMenu* onlineMenu_ = nullptr;
     QAction* showHintItem_ = nullptr;

@@ -18,17 +18,16 @@
 #include "app/CalendarMain.h"
 #include "page/CalendarPanel32.h"
 #include "page/CellDates.h"
+#include "page/CellTextPainter.h"
 #include "platform/Rounding.h"
 #include "platform/ScreenMetrics.h"
 #include "recurring/RecurringFill.h"
+#include "richtext/RichTextPainter.h"
 #include "richtext/WPRichText.h"
 #include "richtext/WPRtfStorage.h"
 #include "richtext/WPToolBar.h"
 #include "richtext/WritingAttributes.h"
 
-namespace {
-constexpr double TwipsPerInch = 1440.0;
-} // namespace
 
 // ---- the cell editor ----
 
@@ -47,21 +46,30 @@ void TCalendarMain::CalendarPanelClickedInCellEvent(const PixelRect& textRect, T
     // The rectangle is in page pixels at the current zoom. The page lays cell
     // text out at 100 % and scales it, so the editor's page is the unzoomed
     // rectangle and its zoom the page's: the text wraps where the page shows it.
-    const float zoom = calendarPanel_->ZoomFactor() > 0 ? calendarPanel_->ZoomFactor() : 1.0f;
+    // The editor's page is the width every cell text wraps at (the cell's
+    // text width at 100 %), shown at the cell's size: its lines are those of
+    // the painted and the printed cell.
     const int width = textRect.right - textRect.left + 1;
     const int height = textRect.bottom - textRect.top + 1;
-    const double ppi = ScreenPPI();
-    cellEditor_->SetPageSize(roundHalfEven(width / double(zoom) / ppi * TwipsPerInch),
-                             roundHalfEven(height / double(zoom) / ppi * TwipsPerInch));
+    int wrapWidth = calendarPanel_->ReferenceCellTextRect().Width() + 1;
+    if (wrapWidth <= 1)
+        wrapWidth = width;
+    const int zoomPercent = TCellTextPainter::ZoomToFit(width, wrapWidth);
+    cellEditor_->SetPageSize(TRichTextPainter::PixelsToTwips(wrapWidth),
+                             TRichTextPainter::PixelsToTwips(height * 100.0 / zoomPercent));
     cellEditor_->SetPageMargins(QMargins());
-    cellEditor_->SetZoom(roundHalfEven(double(zoom) * 100.0));
+    cellEditor_->SetZoom(zoomPercent);
     if (storage)
         cellEditor_->LoadFromStorage(*storage);
     else
         cellEditor_->Clear();
 
+    // The editor's frame lies around the cell's text rectangle, so that its
+    // text sits where the page paints it.
     const QPoint page = calendarPanel_->pos();
-    cellEditor_->setGeometry(textRect.left + page.x() + 1, textRect.top + page.y() + 1, width, height);
+    const int frame = cellEditor_->frameWidth();
+    cellEditor_->setGeometry(textRect.left + page.x() - frame, textRect.top + page.y() - frame, width + 2 * frame,
+                             height + 2 * frame);
     cellEditor_->show();
     cellEditor_->raise();
     cellEditor_->setFocus(Qt::OtherFocusReason);
@@ -140,7 +148,9 @@ bool TCalendarMain::hookKey(QObject* watched, QKeyEvent* key)
         ours = widget->window() == this;
     else if (auto* window = qobject_cast<QWindow*>(watched))
         ours = window == windowHandle();
-    if (!ours || QApplication::activePopupWidget())
+    // Nor while a dialog is up or another window is the active one: a key
+    // that reaches the main window then was not typed into it.
+    if (!ours || QApplication::activePopupWidget() || QApplication::activeModalWidget() || !isActiveWindow())
         return false;
     switch (key->key()) {
     case Qt::Key_PageDown:

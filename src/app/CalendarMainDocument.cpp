@@ -9,12 +9,12 @@
 #include "app/CalendarMain.h"
 #include "app/CalendarMainDialogs.h"
 #include "app/CalendarProperties.h"
+#include "app/DialogFolders.h"
 #include "app/MRUFileList.h"
 #include "app/WindowPlacement.h"
 #include "page/CalendarPanel32.h"
 #include "persist/ObjectReader.h"
 #include "platform/MessageBoxes.h"
-#include "platform/ProgramFolder.h"
 
 namespace {
 const QString CalendarFilter = QStringLiteral("Calendar File (*.QXF *.qxf)");
@@ -100,10 +100,11 @@ void TCalendarMain::Open1Click()
     DoSaveRichtext();
     if (!CheckSaveNeeded())
         return;
-    const QString chosen =
-        AskOpenFileName(this, QStringLiteral("Open Calendar File"), ProgramFolder(), CalendarFilter);
+    const QString chosen = AskOpenFileName(this, QStringLiteral("Open Calendar File"),
+                                           DialogStartFolder(TDialogFolder::Calendars), CalendarFilter);
     if (chosen.isEmpty())
         return;
+    RememberDialogFolder(TDialogFolder::Calendars, chosen);
     if (QFileInfo(chosen).suffix().toUpper() != CalendarExtension) {
         ShowInfo(QStringLiteral("Must be a Calendar file (*.QXF)"));
         return;
@@ -281,11 +282,13 @@ QString TCalendarMain::proposedFileName() const
 bool TCalendarMain::saveAs()
 {
     const QString proposed = currentFile_.isEmpty() ? proposedFileName() : QFileInfo(currentFile_).fileName();
-    const QString chosen = AskSaveFileName(this, QStringLiteral("Save Calendar File"), ProgramFolder() + proposed,
-                                           CalendarFilter, CalendarExtension);
+    const QString chosen =
+        AskSaveFileName(this, QStringLiteral("Save Calendar File"),
+                        DialogStartFolder(TDialogFolder::Calendars) + proposed, CalendarFilter, CalendarExtension);
     // A cancelled dialog saved nothing: callers must not take it for a save.
     bool ok = false;
     if (!chosen.isEmpty()) {
+        RememberDialogFolder(TDialogFolder::Calendars, chosen);
         ok = SaveCalendarFile(chosen);
         if (ok) {
             SetModified(false);

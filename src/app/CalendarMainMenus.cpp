@@ -1,5 +1,6 @@
 // The main window's menus and its smaller commands.
 #include <QAction>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QUrl>
@@ -58,6 +59,10 @@ void TCalendarMain::buildMenus()
                           &TCalendarMain::mnuPrintCalendarClick);
     printSetupItem_ = menuItem(fileMenu_, QStringLiteral("mnuPrintSetup"), QStringLiteral("Print Set&up"),
                                &TCalendarMain::mnuPrintSetupClick);
+    exportPdfItem_ = menuItem(fileMenu_, QStringLiteral("mnuExportPdf"), QStringLiteral("Export as PDF..."),
+                              &TCalendarMain::mnuExportPdfClick);
+    exportImageItem_ = menuItem(fileMenu_, QStringLiteral("mnuExportImage"), QStringLiteral("Export as Image..."),
+                                &TCalendarMain::mnuExportImageClick);
     fileMenu_->addSeparator();
     exitItem_ = menuItem(fileMenu_, QStringLiteral("Exit1"), QStringLiteral("E&xit"), &TCalendarMain::Exit1Click);
 
@@ -118,6 +123,23 @@ void TCalendarMain::mnuPrintSetupClick()
 {
     if (OnPrintSetup && printSetupItem_->isEnabled())
         OnPrintSetup();
+}
+
+QString TCalendarMain::ExportBaseName() const
+{
+    return QFileInfo(currentFile_.isEmpty() ? proposedFileName() : currentFile_).completeBaseName();
+}
+
+void TCalendarMain::mnuExportPdfClick()
+{
+    if (OnExportPdf && exportPdfItem_->isEnabled())
+        OnExportPdf(ExportBaseName());
+}
+
+void TCalendarMain::mnuExportImageClick()
+{
+    if (OnExportImage && exportImageItem_->isEnabled())
+        OnExportImage(ExportBaseName());
 }
 
 void TCalendarMain::Exit1Click()

@@ -87,6 +87,9 @@ void TCalendarMain::SetButtons()
     zoomOutButton_->setEnabled(visible);
     // Printing waits for the printing commands to be plugged in.
     printSetupItem_->setEnabled(visible && bool(OnPrintSetup));
+    // Exports need no printer.
+    exportPdfItem_->setEnabled(visible && bool(OnExportPdf));
+    exportImageItem_->setEnabled(visible && bool(OnExportImage));
     const bool canPrint = visible && printerAvailable_ && bool(OnPrintCalendar);
     printItem_->setEnabled(canPrint);
     printButton_->setEnabled(canPrint);

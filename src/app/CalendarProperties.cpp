@@ -29,7 +29,7 @@
 #include "page/CalendarPanel32.h"
 #include "platform/HelpViewer.h"
 #include "platform/MessageBoxes.h"
-#include "platform/ProgramFolder.h"
+#include "app/DialogFolders.h"
 #include "platform/RegionalSettings.h"
 #include "platform/Rounding.h"
 
@@ -440,10 +440,12 @@ void TCalendarProperties::showZoom()
 void TCalendarProperties::saveStyleSheet()
 {
     commitFocusedMemo();
-    const QString fileName = ChooseSaveFileName(this, QStringLiteral("Save As Calendar Style Sheet"), ProgramFolder(),
-                                                QStringLiteral("MyStyle.QXS"), styleSheetFilter);
+    const QString fileName =
+        ChooseSaveFileName(this, QStringLiteral("Save As Calendar Style Sheet"),
+                           DialogStartFolder(TDialogFolder::StyleSheets), QStringLiteral("MyStyle.QXS"), styleSheetFilter);
     if (fileName.isEmpty())
         return;
+    RememberDialogFolder(TDialogFolder::StyleSheets, fileName);
     if (!hasStyleSheetExtension(fileName)) {
         ShowInfo(QStringLiteral("Must save as a Calendar Style Sheet (*.QXS)"));
         return;
@@ -457,9 +459,11 @@ void TCalendarProperties::saveStyleSheet()
 void TCalendarProperties::loadStyleSheet()
 {
     const QString fileName =
-        ChooseOpenFileName(this, QStringLiteral("Open Calendar Style Sheet"), ProgramFolder(), styleSheetFilter);
+        ChooseOpenFileName(this, QStringLiteral("Open Calendar Style Sheet"),
+                           DialogStartFolder(TDialogFolder::StyleSheets), styleSheetFilter);
     if (fileName.isEmpty())
         return;
+    RememberDialogFolder(TDialogFolder::StyleSheets, fileName);
     if (!hasStyleSheetExtension(fileName)) {
         ShowInfo(QStringLiteral("Must be a Calendar Style Sheet (*.QXS)"));
         return;

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "app/ColorSwatchButton.h"
+#include "objects/FontChooser.h"
 
 TFontColorDialog::TFontColorDialog(const TFont& font, QWidget* parent)
     : QDialog(parent)
@@ -19,7 +20,7 @@ TFontColorDialog::TFontColorDialog(const TFont& font, QWidget* parent)
     chooser_->setObjectName(QStringLiteral("FontChooser"));
     chooser_->setWindowFlags(Qt::Widget);
     chooser_->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
-    chooser_->setCurrentFont(font.ToQFont());
+    chooser_->setCurrentFont(FontDialogPreset(font));
     layout->addWidget(chooser_);
 
     auto* row = new QHBoxLayout;
@@ -38,7 +39,7 @@ TFontColorDialog::TFontColorDialog(const TFont& font, QWidget* parent)
 
 TFont TFontColorDialog::ChosenFont() const
 {
-    TFont result = original_.WithChosen(chooser_->currentFont());
+    TFont result = FontFromDialog(original_, chooser_->currentFont());
     result.SetColor(colorButton_->Color());
     return result;
 }

@@ -149,7 +149,8 @@ void TMRUFileList::RebuildMenu()
     removeMenuItems();
     if (!fileMenu_ || items_.isEmpty())
         return;
-    auto* separator = new TMRUMenuItem(0, QStringLiteral("-"), fileMenu_);
+    // A separator without text: styles show a separator's text as a heading.
+    auto* separator = new TMRUMenuItem(0, QString(), fileMenu_);
     separator->setSeparator(true);
     fileMenu_->addAction(separator);
 

@@ -1,13 +1,22 @@
 #include "app/PrintCommands.h"
 
 #include <QApplication>
+#include <QPageSize>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <cmath>
+#include <optional>
 
 #include "app/CalendarMain.h"
+#include "app/CalendarMainDialogs.h"
+#include "app/DialogFolders.h"
+#include "app/ExportImageDialog.h"
+#include "app/ExportPdfDialog.h"
+#include "app/WindowPlacement.h"
 #include "page/CalendarPanel32.h"
 #include "platform/MessageBoxes.h"
+#include "print/ImageDevice.h"
+#include "print/PdfDevice.h"
 
 namespace {
 
@@ -79,11 +88,14 @@ TPrintCommands* TPrintCommands::Install(TCalendarMain& window, std::unique_ptr<T
         box->setUpdatesEnabled(true);
     };
     host.DialogParent = &window;
+    host.DocumentBaseName = [&window] { return window.ExportBaseName(); };
 
     auto* commands = new TPrintCommands(*window.CalendarPanel(), std::move(device), std::move(host), &window);
     window.CheckPrinters = [commands] { return commands->CheckPrinters(); };
     window.OnPrintCalendar = [commands] { commands->Print(); };
     window.OnPrintSetup = [commands] { commands->PrintSetup(); };
+    window.OnExportPdf = [commands](const QString& baseName) { commands->ExportPdfCommand(baseName); };
+    window.OnExportImage = [commands](const QString& baseName) { commands->ExportImageCommand(baseName); };
     return commands;
 }
 
@@ -100,8 +112,16 @@ bool TPrintCommands::CheckPrinters()
     return true;
 }
 
+void TPrintCommands::proposePdfFile()
+{
+    const QString name = host_.DocumentBaseName ? host_.DocumentBaseName() : QString();
+    report_.Device().ProposeFileName(DialogStartFolder(TDialogFolder::Exports)
+                                     + (name.isEmpty() ? QStringLiteral("Calendar") : name) + QStringLiteral(".pdf"));
+}
+
 void TPrintCommands::PrintSetup()
 {
+    proposePdfFile();
     report_.PrinterSetup(host_.DialogParent);
 }
 
@@ -167,6 +187,7 @@ void TPrintCommands::Print()
     const bool modified = host_.Modified ? host_.Modified() : false;
     bool completed = false;
     bool started = false;
+    proposePdfFile();
     if (report_.PrinterSetup(host_.DialogParent)) {
         applyPageOrientation();
         if (!CheckPrinterMargins())
@@ -230,9 +251,103 @@ void TPrintCommands::PrintEvent(TReportPrinter& report)
     } restore{*this, zoom, cursor};
 
     page_.SetZoom(1.0f);
+    // Declared after `restore`: the page's own month is back before the zoom.
+    std::optional<TMonthStepper> stepper;
+    if (!months_.IsOwnMonthOnly())
+        stepper.emplace(page_);
+    const int months = qBound(1, months_.Count, TMonthRange::MaxCount);
     for (int copy = 1; copy <= printCopies_; ++copy) {
-        page_.PrintPage(report, 0, 0);
-        if (copy < printCopies_)
-            report.NewPage();
+        for (int month = 0; month < months; ++month) {
+            if (stepper)
+                stepper->Show(months_.First + month);
+            page_.PrintPage(report, 0, 0);
+            if (copy < printCopies_ || month + 1 < months)
+                report.NewPage();
+        }
     }
+}
+
+namespace {
+QPageSize paperOf(const TCalendarPanel32& page)
+{
+    return QPageSize(page.PaperSizeA4() ? QPageSize::A4 : QPageSize::Letter);
+}
+} // namespace
+
+bool TPrintCommands::ExportPdf(const QString& file, TMonthRange range)
+{
+    TPrintCommands job(page_, std::make_unique<TPdfDevice>(file, paperOf(page_), PdfDotsPerInch), host_);
+    job.ReportPrinter1().SetShowStatus(report_.ShowStatus());
+    job.SetMonthRange(range);
+    return job.PrintJob(1);
+}
+
+bool TPrintCommands::ExportImage(const QString& file, int dotsPerInch)
+{
+    TPrintCommands job(page_, std::make_unique<TImageDevice>(file, paperOf(page_), dotsPerInch), host_);
+    job.ReportPrinter1().SetShowStatus(report_.ShowStatus());
+    return job.PrintJob(1);
+}
+
+namespace {
+// The job of an export command; a failure is said, success needs no word.
+template <class Job>
+void runExport(const QString& file, Job job)
+{
+    bool written = false;
+    try {
+        written = job();
+    } catch (...) {
+        written = false;
+    }
+    if (!written)
+        ShowInfo(QStringLiteral("Unable to save ") + file);
+}
+} // namespace
+
+void TPrintCommands::ExportPdfCommand(const QString& baseName)
+{
+    if (host_.DoSaveRichtext)
+        host_.DoSaveRichtext();
+    TExportPdfDialog dialog(page_.MainCalMonth(), page_.MainCalYear(), host_.DialogParent);
+    dialog.adjustSize();
+    if (host_.DialogParent)
+        CenterForm(dialog, host_.DialogParent);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const TMonthRange range = dialog.Range();
+    const QString file = AskSaveFileName(host_.DialogParent, QStringLiteral("Export as PDF"),
+                                         DialogStartFolder(TDialogFolder::Exports) + baseName + QStringLiteral(".pdf"),
+                                         QStringLiteral("PDF file (*.pdf)"), QStringLiteral("pdf"));
+    if (file.isEmpty())
+        return;
+    RememberDialogFolder(TDialogFolder::Exports, file);
+    const bool modified = host_.Modified ? host_.Modified() : false;
+    runExport(file, [&] { return ExportPdf(file, range); });
+    if (host_.SetModified)
+        host_.SetModified(modified);
+}
+
+void TPrintCommands::ExportImageCommand(const QString& baseName)
+{
+    if (host_.DoSaveRichtext)
+        host_.DoSaveRichtext();
+    TExportImageDialog dialog(imageDotsPerInch_ > 0 ? imageDotsPerInch_ : TExportImageDialog::DefaultDotsPerInch,
+                              host_.DialogParent);
+    dialog.adjustSize();
+    if (host_.DialogParent)
+        CenterForm(dialog, host_.DialogParent);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    imageDotsPerInch_ = dialog.DotsPerInch();
+    const QString file = AskSaveFileName(host_.DialogParent, QStringLiteral("Export as Image"),
+                                         DialogStartFolder(TDialogFolder::Exports) + baseName + QStringLiteral(".png"),
+                                         QStringLiteral("PNG image (*.png)"), QStringLiteral("png"));
+    if (file.isEmpty())
+        return;
+    RememberDialogFolder(TDialogFolder::Exports, file);
+    const bool modified = host_.Modified ? host_.Modified() : false;
+    runExport(file, [&] { return ExportImage(file, imageDotsPerInch_); });
+    if (host_.SetModified)
+        host_.SetModified(modified);
 }

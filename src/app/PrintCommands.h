@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/MonthStepper.h"
 #include "print/ReportPrinter.h"
 
 class QWidget;
@@ -28,6 +29,9 @@ struct TPrintHost {
     std::function<void(bool)> SetAutoScroll;
     // Parent of the setup dialog and of the status window.
     QPointer<QWidget> DialogParent;
+    // The name a PDF of the page is proposed under, without folder and
+    // extension ("Calendar" when empty).
+    std::function<QString()> DocumentBaseName;
 };
 
 class TPrintCommands : public QObject {
@@ -60,6 +64,25 @@ public:
     // its end; a failure while drawing is passed on as an exception.
     bool PrintJob(int copies);
 
+    // The months each copy of a job prints, one sheet each (the page's own
+    // month unless set).
+    void SetMonthRange(TMonthRange range) { months_ = range; }
+    TMonthRange MonthRange() const { return months_; }
+
+    // The printed page (or pages) into a PDF file or the first one into a
+    // PNG image, without dialogs or printer; a PDF has no unprintable edge,
+    // so there is no margin question. True when the file was written; a
+    // failure while drawing is passed on as an exception.
+    bool ExportPdf(const QString& file, TMonthRange range);
+    bool ExportImage(const QString& file, int dotsPerInch);
+    // "Export as PDF..." and "Export as Image...": the range or resolution,
+    // then the file (proposed as `baseName` in the folder last exported to).
+    void ExportPdfCommand(const QString& baseName);
+    void ExportImageCommand(const QString& baseName);
+
+    // Fine enough that positions rounded to device dots are exact to 1/600 inch.
+    static constexpr int PdfDotsPerInch = 600;
+
     // The print event, called by the job with its report surface.
     void PrintEvent(TReportPrinter& report);
 
@@ -73,6 +96,8 @@ public:
 
 private:
     void applyPageOrientation();
+    // PDF output without a file is offered one beside the last export.
+    void proposePdfFile();
     bool runJob(int copies);
 
     TCalendarPanel32& page_;
@@ -80,4 +105,6 @@ private:
     TReportPrinter report_;
     bool printDone_ = false;
     int printCopies_ = 1;
+    TMonthRange months_;
+    int imageDotsPerInch_ = 0;
 };

@@ -273,6 +273,11 @@ public:
     void PrintPage(TReportPrinter& report, double x, double y);
     // CellFont at the zoomed size: the font the cell event hands out.
     QFont CanvasFont() const;
+    // The text rectangle of the first day cell as the page lays it out at
+    // 100 %, in unzoomed screen pixels (zero without day cells). Every cell
+    // text wraps at its width (Width() + 1): on the screen at any zoom, in
+    // the cell editor and on paper.
+    PixelRect ReferenceCellTextRect();
 
     // Loads the border picture file into BorderPicture (empty path: clear
     // it); false when the file cannot be loaded, which clears WMFBorderFile.

@@ -11,8 +11,14 @@
 
 const QImage& TCalendarPanel32::DrawPage()
 {
-    if (pageImage_.size() != size())
-        pageImage_ = QImage(size(), QImage::Format_RGB32);
+    // A screen of more than one device pixel per pixel gets the page drawn at
+    // its own resolution, so that lines and texts stay sharp.
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (pageImage_.size() != pixels || pageImage_.devicePixelRatio() != ratio) {
+        pageImage_ = QImage(pixels, QImage::Format_RGB32);
+        pageImage_.setDevicePixelRatio(ratio);
+    }
     pageImage_.fill(Qt::white);
     if (pageImage_.isNull())
         return pageImage_;
@@ -25,14 +31,17 @@ const QImage& TCalendarPanel32::DrawPage()
     }
 
     TCellTextPainter cells(*cellPainter_, cellScratch_);
-    const int zoomPercent = roundHalfEven(double(zoom) * 100.0);
+    // Cell texts wrap where they wrap on paper; only when there are any.
+    int wrapWidth = 0;
+    if (HasCellText())
+        wrapWidth = ReferenceCellTextRect().Width() + 1;
     auto paintCells = [&](auto&& wanted) {
         for (int i = 1; i <= DayCellCount; ++i) {
             const TWPRtfStorage& text = *cellTexts_[i - 1];
             const PixelRect& rect = mainDrawParams_.Cell(i).TextRect;
             // An empty text leaves the white paper under it as it is.
             if (!text.IsEmpty() && wanted(rect))
-                cells.PaintCell(canvas, text, rect, zoomPercent);
+                cells.PaintCell(canvas, text, rect, wrapWidth);
         }
     };
     if (layout_ == loWeek || layout_ == lo2Week) {

@@ -215,6 +215,28 @@ void TPagePrintRenderer::DrawPlannerRows(TReportPrinter& report, const CalDrawPa
 
 // --- The page ------------------------------------------------------------------
 
+PixelRect TCalendarPanel32::ReferenceCellTextRect()
+{
+    const bool weekPlanner = layout_ == loWeek || layout_ == lo2Week;
+    const bool dayPlanner = layout_ == loDay10 || layout_ == loDay15;
+    if (!weekPlanner && !dayPlanner && !ShowMainGrid())
+        return PixelRect{};
+    FillMainDrawParams();
+    CalDrawParams screen = mainDrawParams_;
+    screen.Rect = MainCalRect();
+    screen.MinTitleHeight = roundHalfEven(ScreenPPI() * 1.5);
+    screen.TitleFont = CalFontParams::FromFont(titleFont_, 1.0f);
+    screen.HeadersFont = CalFontParams::FromFont(headersFont_, 1.0f);
+    screen.CellFont = CalFontParams::FromFont(cellFont_, 1.0f);
+    if (weekPlanner)
+        LayOutWeekPlanner(screen, userTitle_);
+    else if (dayPlanner)
+        LayOutDayPlanner(screen, userTitle_);
+    else
+        LayOutMonthGrid(screen, userTitle_);
+    return screen.Cell(1).TextRect;
+}
+
 void TCalendarPanel32::PrintPage(TReportPrinter& report, double x, double y)
 {
     const double ppi = ScreenPPI();
@@ -239,18 +261,7 @@ void TCalendarPanel32::PrintPage(TReportPrinter& report, double x, double y)
     if (weekPlanner || dayPlanner || ShowMainGrid()) {
         // The frame the cell texts are laid out in: the text rectangle of cell
         // 1 as the screen shows it at 100 %, whatever the zoom is now.
-        FillMainDrawParams();
-        CalDrawParams screen = mainDrawParams_;
-        screen.Rect = MainCalRect();
-        screen.MinTitleHeight = roundHalfEven(ppi * 1.5);
-        printFonts(screen, titleFont_, headersFont_, cellFont_);
-        if (weekPlanner)
-            LayOutWeekPlanner(screen, userTitle_);
-        else if (dayPlanner)
-            LayOutDayPlanner(screen, userTitle_);
-        else
-            LayOutMonthGrid(screen, userTitle_);
-        const PixelRect reference = screen.Cell(1).TextRect;
+        const PixelRect reference = ReferenceCellTextRect();
         const QSize frame(reference.Width() + 5 + 1, reference.Height() + 5 + 1);
 
         CalDrawParams& p = mainDrawParams_;
@@ -270,7 +281,7 @@ void TCalendarPanel32::PrintPage(TReportPrinter& report, double x, double y)
             const PixelRect& rect = p.Cell(i).TextRect;
             if (text.IsEmpty() || rect.Width() <= 0 || rect.Height() <= 0)
                 continue;
-            report.StretchPicture(dotsOf(rect), cells.RecordCell(text, frame));
+            report.StretchPicture(dotsOf(rect), cells.RecordCell(text, frame, reference.Width() + 1));
         }
     }
 

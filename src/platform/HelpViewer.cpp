@@ -24,6 +24,9 @@ public:
     {
         setWindowTitle(QStringLiteral("Vellumy Help"));
         setAttribute(Qt::WA_DeleteOnClose, false);
+        // Help left open does not keep the program running once the main
+        // window has closed.
+        setAttribute(Qt::WA_QuitOnClose, false);
         browser_ = new QTextBrowser(this);
         browser_->setOpenExternalLinks(true);
         browser_->setSearchPaths({HelpFolder()});

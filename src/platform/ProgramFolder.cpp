@@ -24,8 +24,12 @@ QString executableFolder()
     return withTrailingSeparator(QCoreApplication::applicationDirPath());
 }
 
+// A per-user folder, made when missing. Without a home folder the desktop
+// has no per-user place: the executable's folder stands in rather than "/".
 QString ensured(const QString& folder)
 {
+    if (folder.isEmpty())
+        return executableFolder();
     QDir().mkpath(folder);
     return withTrailingSeparator(folder);
 }
@@ -33,6 +37,9 @@ QString ensured(const QString& folder)
 
 bool IsPortableInstall()
 {
+    // Tests keep every file in one folder of their own, as a portable copy does.
+    if (!overrideFolder().isEmpty())
+        return true;
     const QFileInfo ini(executableFolder() + QStringLiteral("QX.ini"));
     const QFileInfo folder(executableFolder());
     return ini.exists() && folder.isWritable();

@@ -19,7 +19,8 @@ QString UserConfigFolder();
 // bonus icon libraries). Created on first use.
 QString UserDataFolder();
 
-// True when every file is kept beside the executable (portable mode).
+// True when every file is kept beside the executable (portable mode), or in
+// the one folder a test set.
 bool IsPortableInstall();
 
 // The data folder; kept for the callers that look up shipped files.

@@ -5,30 +5,46 @@
 #include <QLocalSocket>
 
 namespace {
-const QByteArray ActivateRequest = "activate\n";
+// One request per line: "activate", then "open PATH" for each file (UTF-8).
+const QByteArray ActivateLine = "activate";
+const QByteArray OpenPrefix = "open ";
 constexpr int ConnectTimeoutMs = 500;
+// A request is a few paths; anything longer is not from a Vellumy start.
+constexpr qint64 MaxRequestBytes = 64 * 1024;
 } // namespace
 
-SingleInstanceGuard::SingleInstanceGuard(const QString& key, QObject* parent) : QObject(parent)
+SingleInstanceGuard::SingleInstanceGuard(const QString& key, QObject* parent)
+    : SingleInstanceGuard(key, QStringList(), parent)
+{
+}
+
+SingleInstanceGuard::SingleInstanceGuard(const QString& key, const QStringList& files, QObject* parent)
+    : QObject(parent)
 {
     const QByteArray user = qgetenv("USER").isEmpty() ? qgetenv("USERNAME") : qgetenv("USER");
     const QByteArray digest = QCryptographicHash::hash(key.toUtf8() + '|' + user, QCryptographicHash::Sha1).toHex();
     serverName_ = key + QLatin1Char('-') + QString::fromLatin1(digest.left(12));
 
-    anotherRunning_ = askRunningInstance();
+    anotherRunning_ = askRunningInstance(files);
     if (!anotherRunning_)
         listen();
 }
 
 SingleInstanceGuard::~SingleInstanceGuard() = default;
 
-bool SingleInstanceGuard::askRunningInstance()
+bool SingleInstanceGuard::askRunningInstance(const QStringList& files)
 {
     QLocalSocket socket;
     socket.connectToServer(serverName_);
     if (!socket.waitForConnected(ConnectTimeoutMs))
         return false;
-    socket.write(ActivateRequest);
+    QByteArray request = ActivateLine + '\n';
+    for (const QString& file : files) {
+        // A line break inside a name would split the request.
+        if (!file.contains(QLatin1Char('\n')))
+            request += OpenPrefix + file.toUtf8() + '\n';
+    }
+    socket.write(request);
     socket.waitForBytesWritten(ConnectTimeoutMs);
     socket.disconnectFromServer();
     return true;
@@ -46,12 +62,37 @@ void SingleInstanceGuard::listen()
     }
     connect(server_, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* socket = server_->nextPendingConnection()) {
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-                if (socket->readAll().contains("activate") && onActivation_)
-                    onActivation_();
-                socket->deleteLater();
+            // The request is complete when the other start hangs up.
+            auto* received = new QByteArray;
+            connect(socket, &QLocalSocket::readyRead, socket, [socket, received] {
+                received->append(socket->readAll());
+                if (received->size() > MaxRequestBytes)
+                    socket->abort();
             });
-            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            connect(socket, &QLocalSocket::disconnected, this, [this, socket, received] {
+                received->append(socket->readAll());
+                const QByteArray request = received->left(MaxRequestBytes);
+                delete received;
+                socket->deleteLater();
+                handleRequest(request);
+            });
         }
     });
+}
+
+void SingleInstanceGuard::handleRequest(const QByteArray& request)
+{
+    QStringList files;
+    bool activate = false;
+    for (const QByteArray& line : request.split('\n')) {
+        if (line == ActivateLine)
+            activate = true;
+        else if (line.startsWith(OpenPrefix) && line.size() > OpenPrefix.size())
+            files.append(QString::fromUtf8(line.mid(OpenPrefix.size())));
+    }
+    if (activate && onActivation_)
+        onActivation_();
+    if (onOpen_)
+        for (const QString& file : files)
+            onOpen_(file);
 }

@@ -26,6 +26,9 @@ public:
     virtual QString DefaultPrinterName() const = 0;
     // Whether a job can run at all: a printer is bound or the output is a file.
     virtual bool CanPrint() const = 0;
+    // Where output into a file goes unless the user names another file in
+    // the setup dialog (devices that print to paper only ignore it).
+    virtual void ProposeFileName(const QString& /*path*/) {}
 
     // The setup dialog of the system; true for OK. The choices (printer, paper,
     // orientation, copies) stay with the device for later jobs.

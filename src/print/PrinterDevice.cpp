@@ -10,21 +10,29 @@ TPrinterDevice::TPrinterDevice()
 
 QStringList TPrinterDevice::PrinterNames() const
 {
-    return QPrinterInfo::availablePrinterNames();
+    return QPrinterInfo::availablePrinterNames() << QString::fromLatin1(PdfPrinterName);
 }
 
 QString TPrinterDevice::DefaultPrinterName() const
 {
-    return QPrinterInfo::defaultPrinterName();
+    const QString queue = QPrinterInfo::defaultPrinterName();
+    return queue.isEmpty() ? QString::fromLatin1(PdfPrinterName) : queue;
 }
 
 bool TPrinterDevice::CanPrint() const
 {
-    // Without any queue QPrinter falls back to PDF output without a file name:
-    // that is "no printer", not a file target.
+    // Without any queue QPrinter falls back to PDF output; it can print once
+    // it knows the file.
     if (printer_.outputFormat() == QPrinter::PdfFormat)
         return !printer_.outputFileName().isEmpty();
-    return !printer_.printerName().isEmpty() && !PrinterNames().isEmpty();
+    return !printer_.printerName().isEmpty() && !QPrinterInfo::availablePrinterNames().isEmpty();
+}
+
+void TPrinterDevice::ProposeFileName(const QString& path)
+{
+    // Only PDF output without a file yet; a file the user chose stays.
+    if (printer_.outputFormat() == QPrinter::PdfFormat && printer_.outputFileName().isEmpty())
+        printer_.setOutputFileName(path);
 }
 
 bool TPrinterDevice::ExecSetupDialog(QWidget* parent)

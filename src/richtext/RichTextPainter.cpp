@@ -7,6 +7,7 @@
 #include <QTextFrame>
 #include <QTextFrameFormat>
 #include <algorithm>
+#include <cmath>
 
 #include "platform/ScreenMetrics.h"
 #include "richtext/PictureHandler.h"
@@ -14,6 +15,11 @@
 double TRichTextPainter::TwipsToPixels(int twips)
 {
     return twips * ScreenPPI() / 1440.0;
+}
+
+int TRichTextPainter::PixelsToTwips(double pixels)
+{
+    return int(std::nearbyint(pixels / ScreenPPI() * 1440.0));
 }
 
 double TRichTextPainter::DeviceScale(const QPainter& painter)
@@ -33,8 +39,9 @@ void TRichTextPainter::PrepareDocument(QTextDocument& document, const TRichTextL
     TPictureHandler::Install(document);
     if (document.documentMargin() != 0)
         document.setDocumentMargin(0);
-    if (document.useDesignMetrics() != layout.printMode)
-        document.setUseDesignMetrics(layout.printMode);
+    // Design metrics on every device: a line breaks where it breaks on paper.
+    if (!document.useDesignMetrics())
+        document.setUseDesignMetrics(true);
 
     QTextFrame* root = document.rootFrame();
     QTextFrameFormat frame = root->frameFormat();
@@ -57,7 +64,8 @@ double TRichTextPainter::TextWidth(const TRichTextLayout& layout, double targetW
     if (!layout.wordWrap)
         return -1;
     const double width = layout.pageWidthTwips > 0 ? TwipsToPixels(layout.pageWidthTwips) : targetWidth / scale;
-    return std::max(width, 1.0);
+    // Whole pixels, as the editor wraps.
+    return std::max(std::round(width), 1.0);
 }
 
 void TRichTextPainter::Paint(QTextDocument& document, QPainter& painter, const QRect& target, const TRichTextLayout& layout)

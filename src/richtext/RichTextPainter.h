@@ -11,8 +11,9 @@ class QTextDocument;
 // the page width whatever the zoom. On printers and PDF writers the scale
 // also covers their resolution.
 //
-// Print mode lays the text out with the fonts' design metrics instead of the
-// screen's hinted ones: the layout is then the same on every device and the
+// Texts are laid out with the fonts' design metrics, never the screen's
+// hinted ones, and wrap at a whole number of pixels: the line breaks are then
+// the same in the editor, on the screen at any zoom and on paper, and the
 // glyphs stay vector text on a PDF or in a recorded picture.
 struct TRichTextLayout {
     int zoomPercent = 100;
@@ -38,4 +39,6 @@ public:
     static double DeviceScale(const QPainter& painter);
 
     static double TwipsToPixels(int twips);
+    // Screen pixels (at 100 %) to twips, rounded to the nearest twip.
+    static int PixelsToTwips(double pixels);
 };

@@ -9,11 +9,32 @@
 namespace {
 constexpr int kSize = 16;
 
-QPixmap blank()
+// Pixel ratios an icon is drawn for, so that it stays sharp on screens of
+// 1.5 and 2 device pixels per pixel.
+constexpr qreal kRatios[] = {1.0, 1.5, 2.0};
+
+QPixmap blank(qreal ratio)
 {
-    QPixmap pixmap(kSize, kSize);
+    const int side = qRound(kSize * ratio);
+    QPixmap pixmap(side, side);
+    pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     return pixmap;
+}
+
+// An icon drawn once per pixel ratio, in 16-pixel coordinates.
+template <class Draw>
+QIcon drawnIcon(Draw draw)
+{
+    QIcon icon;
+    for (qreal ratio : kRatios) {
+        QPixmap pixmap = blank(ratio);
+        QPainter painter(&pixmap);
+        draw(painter);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
 }
 
 void letter(QPainter& painter, const QString& text, bool bold, bool italic, bool underline)
@@ -58,60 +79,56 @@ void page(QPainter& painter, int x, int y, const QColor& fill)
 
 QIcon ToolBarIcon(const char* name)
 {
-    QPixmap pixmap = blank();
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    if (!std::strcmp(name, "bold")) {
-        letter(painter, QStringLiteral("B"), true, false, false);
-    } else if (!std::strcmp(name, "italic")) {
-        letter(painter, QStringLiteral("I"), false, true, false);
-    } else if (!std::strcmp(name, "underline")) {
-        letter(painter, QStringLiteral("U"), false, false, true);
-    } else if (!std::strcmp(name, "normal")) {
-        letter(painter, QStringLiteral("N"), false, false, false);
-    } else if (!std::strcmp(name, "left")) {
-        lines(painter, 0);
-    } else if (!std::strcmp(name, "right")) {
-        lines(painter, 1);
-    } else if (!std::strcmp(name, "center")) {
-        lines(painter, 2);
-    } else if (!std::strcmp(name, "justify")) {
-        lines(painter, 3);
-    } else if (!std::strcmp(name, "copy")) {
-        page(painter, 1, 1, Qt::white);
-        page(painter, 6, 5, Qt::white);
-    } else if (!std::strcmp(name, "cut")) {
-        painter.setRenderHint(QPainter::Antialiasing, true);
-        painter.setPen(QPen(Qt::black, 1.2));
-        painter.drawLine(QPointF(5, 1), QPointF(10, 10));
-        painter.drawLine(QPointF(11, 1), QPointF(6, 10));
-        painter.drawEllipse(QRectF(2.5, 10, 4, 4));
-        painter.drawEllipse(QRectF(9.5, 10, 4, 4));
-    } else if (!std::strcmp(name, "paste")) {
-        painter.setPen(Qt::black);
-        painter.setBrush(QColor(0xC0, 0x90, 0x50));
-        painter.drawRect(1, 2, 10, 12);
-        painter.setBrush(QColor(0x80, 0x80, 0x80));
-        painter.drawRect(4, 1, 4, 2);
-        page(painter, 6, 5, Qt::white);
-    } else if (!std::strcmp(name, "selectall")) {
-        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
-        painter.drawRect(1, 1, 13, 13);
-        painter.fillRect(3, 4, 10, 2, QColor(0x30, 0x60, 0xC0));
-        painter.fillRect(3, 7, 10, 2, QColor(0x30, 0x60, 0xC0));
-        painter.fillRect(3, 10, 7, 2, QColor(0x30, 0x60, 0xC0));
-    }
-    painter.end();
-    return QIcon(pixmap);
+    return drawnIcon([name](QPainter& painter) {
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        if (!std::strcmp(name, "bold")) {
+            letter(painter, QStringLiteral("B"), true, false, false);
+        } else if (!std::strcmp(name, "italic")) {
+            letter(painter, QStringLiteral("I"), false, true, false);
+        } else if (!std::strcmp(name, "underline")) {
+            letter(painter, QStringLiteral("U"), false, false, true);
+        } else if (!std::strcmp(name, "normal")) {
+            letter(painter, QStringLiteral("N"), false, false, false);
+        } else if (!std::strcmp(name, "left")) {
+            lines(painter, 0);
+        } else if (!std::strcmp(name, "right")) {
+            lines(painter, 1);
+        } else if (!std::strcmp(name, "center")) {
+            lines(painter, 2);
+        } else if (!std::strcmp(name, "justify")) {
+            lines(painter, 3);
+        } else if (!std::strcmp(name, "copy")) {
+            page(painter, 1, 1, Qt::white);
+            page(painter, 6, 5, Qt::white);
+        } else if (!std::strcmp(name, "cut")) {
+            painter.setRenderHint(QPainter::Antialiasing, true);
+            painter.setPen(QPen(Qt::black, 1.2));
+            painter.drawLine(QPointF(5, 1), QPointF(10, 10));
+            painter.drawLine(QPointF(11, 1), QPointF(6, 10));
+            painter.drawEllipse(QRectF(2.5, 10, 4, 4));
+            painter.drawEllipse(QRectF(9.5, 10, 4, 4));
+        } else if (!std::strcmp(name, "paste")) {
+            painter.setPen(Qt::black);
+            painter.setBrush(QColor(0xC0, 0x90, 0x50));
+            painter.drawRect(1, 2, 10, 12);
+            painter.setBrush(QColor(0x80, 0x80, 0x80));
+            painter.drawRect(4, 1, 4, 2);
+            page(painter, 6, 5, Qt::white);
+        } else if (!std::strcmp(name, "selectall")) {
+            painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+            painter.drawRect(1, 1, 13, 13);
+            painter.fillRect(3, 4, 10, 2, QColor(0x30, 0x60, 0xC0));
+            painter.fillRect(3, 7, 10, 2, QColor(0x30, 0x60, 0xC0));
+            painter.fillRect(3, 10, 7, 2, QColor(0x30, 0x60, 0xC0));
+        }
+    });
 }
 
 QIcon ColorSwatchIcon(const QColor& color)
 {
-    QPixmap pixmap = blank();
-    QPainter painter(&pixmap);
-    painter.setPen(Qt::black);
-    painter.setBrush(color);
-    painter.drawRect(1, 2, 13, 11);
-    painter.end();
-    return QIcon(pixmap);
+    return drawnIcon([&color](QPainter& painter) {
+        painter.setPen(Qt::black);
+        painter.setBrush(color);
+        painter.drawRect(1, 2, 13, 11);
+    });
 }

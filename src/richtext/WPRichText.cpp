@@ -36,6 +36,7 @@ TWPRichText::TWPRichText(QWidget* parent) : QTextEdit(parent)
 {
     setAcceptRichText(true);
     document()->setDocumentMargin(0);
+    document()->setUseDesignMetrics(true);
     TPictureHandler::Install(*document());
     SetColor(TColors::clWhite);
     updateWrap();
@@ -49,6 +50,12 @@ TWPRichText::TWPRichText(QWidget* parent) : QTextEdit(parent)
             viewport()->update();
     });
     connect(verticalScrollBar(), &QScrollBar::rangeChanged, this, [this] { adjustScrollRange(); });
+    // The text never scrolls sideways: it wraps inside the page, and an
+    // offset would hide the first letters of every line.
+    connect(horizontalScrollBar(), &QScrollBar::rangeChanged, this, [this] {
+        if (horizontalScrollBar()->maximum() != 0)
+            horizontalScrollBar()->setRange(0, 0);
+    });
 }
 
 TWPRichText::~TWPRichText() = default;
@@ -192,7 +199,8 @@ void TWPRichText::updateWrap()
     const double width = layout_.pageWidthTwips > 0 ? TRichTextPainter::TwipsToPixels(layout_.pageWidthTwips)
                                                     : viewport()->width() / zoomFactor();
     setLineWrapMode(QTextEdit::FixedPixelWidth);
-    setLineWrapColumnOrWidth(std::max(1, int(std::lround(width))));
+    // Rounded as the painter rounds the wrap width.
+    setLineWrapColumnOrWidth(std::max(1, int(std::round(width))));
 }
 
 void TWPRichText::adjustScrollRange()
@@ -238,7 +246,7 @@ void TWPRichText::paintEvent(QPaintEvent* event)
     // The editor draws unzoomed; at other zooms the document is drawn here,
     // scaled, with the caret and the selection.
     const double zoom = zoomFactor();
-    const QPointF offset(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    const QPointF offset(0, verticalScrollBar()->value());
     QPainter painter(viewport());
     painter.scale(zoom, zoom);
     painter.translate(-offset);

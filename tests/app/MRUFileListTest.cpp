@@ -55,6 +55,8 @@ TEST_F(MRUTest, OpeningSixFilesKeepsTheFiveNewest)
                                               QStringLiteral("&2 ") + Doc(5), QStringLiteral("&3 ") + Doc(4),
                                               QStringLiteral("&4 ") + Doc(3), QStringLiteral("&5 ") + Doc(2)}));
     const auto actions = fileMenu.actions();
+    // A plain line: a separator's text would show as a heading.
+    EXPECT_TRUE(actions[2]->text().isEmpty());
     for (int n = 1; n <= 5; ++n) {
         auto* item = qobject_cast<TMRUMenuItem*>(actions[2 + n]);
         ASSERT_NE(item, nullptr);

@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QUrl>
@@ -57,11 +58,15 @@ TEST_F(MainWindowTest, TheEditorCoversTheCellAndItsTextReachesThePage)
     TWPRichText& editor = *window.CellEditor();
     const int width = text.right - text.left + 1;
     const int height = text.bottom - text.top + 1;
-    EXPECT_EQ(editor.geometry(), QRect(page.x() + text.left + 1, page.y() + text.top + 1, width, height));
-    EXPECT_EQ(editor.Zoom(), 60);
-    // Its page is the cell's unzoomed size, so the text wraps where the page wraps it.
-    EXPECT_EQ(editor.PageWidth(), roundHalfEven(width / 0.6 / 96.0 * 1440.0));
-    EXPECT_EQ(editor.PageHeight(), roundHalfEven(height / 0.6 / 96.0 * 1440.0));
+    // Its frame lies around the text rectangle: the text sits where the page paints it.
+    EXPECT_EQ(editor.viewport()->mapTo(window.ScrollBox()->widget(), QPoint(0, 0)),
+              QPoint(page.x() + text.left, page.y() + text.top));
+    EXPECT_EQ(editor.viewport()->size(), QSize(width, height));
+    // Its page is the width every cell text wraps at (the cell's at 100 %),
+    // shown at the cell's size: 60 % give or take the rounding of the grid.
+    const int wrap = page.ReferenceCellTextRect().Width() + 1;
+    EXPECT_EQ(editor.PageWidth(), roundHalfEven(wrap / 96.0 * 1440.0));
+    EXPECT_NEAR(editor.Zoom(), 60, 6);
     EXPECT_EQ(window.EditedCellText(), page.CellTexts(cell));
 
     // Focusing an empty cell is no change; typing is.

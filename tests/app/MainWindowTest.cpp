@@ -220,8 +220,10 @@ TEST_F(MainWindowTest, ZoomStepsKeysAndTheCaption)
     EXPECT_NEAR(page.width(), page.PageWidthPx(), 2);
 
     // Keys do nothing while a dialog of the program is active.
+    // Nor does a key that reaches the main window while the dialog is up.
     WhenModal<TCalendarProperties>([&](TCalendarProperties& dialog) {
         QTest::keyClick(&dialog, Qt::Key_PageUp);
+        QTest::keyClick(&window, Qt::Key_PageUp);
         dialog.reject();
     });
     choose(window, "mnuProperties");

@@ -1,7 +1,10 @@
 // Preferences in QX.ini: first-start defaults, stored values, zoom steps.
+#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "app/DialogFolders.h"
 #include "app/IniFile.h"
 #include "app/Preferences.h"
 #include "platform/ProgramFolder.h"
@@ -91,4 +94,42 @@ TEST(ZoomSteps, FactorsAndStepsFollowTheTable)
     EXPECT_EQ(ZoomFactorToPercent(0.1f), 20);
     EXPECT_EQ(ZoomFactorToPercent(0.55f), 50);
     EXPECT_EQ(ZoomFactorToPercent(1.5f), 100);
+}
+
+// File dialogs start in the user's Documents folder the first time (in the
+// program's folder when it keeps the user's files there), then in the folder
+// last used for that kind of file, as long as it is still there.
+TEST(DialogFolders, FirstDocumentsThenTheFolderLastUsed)
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(QStringLiteral("QX.ini"));
+    EXPECT_EQ(DialogStartFolder(TDialogFolder::Calendars, ini), ProgramFolder());
+
+    const QString calendars = dir.filePath(QStringLiteral("My Calendars"));
+    ASSERT_TRUE(QDir().mkpath(calendars));
+    RememberDialogFolder(TDialogFolder::Calendars, calendars + QStringLiteral("/Dec1997.QXF"), ini);
+    EXPECT_EQ(DialogStartFolder(TDialogFolder::Calendars, ini), calendars + QLatin1Char('/'));
+    EXPECT_EQ(DialogStartFolder(TDialogFolder::StyleSheets, ini), ProgramFolder());
+    ASSERT_TRUE(QDir(calendars).removeRecursively());
+    EXPECT_EQ(DialogStartFolder(TDialogFolder::Calendars, ini), ProgramFolder());
+
+    // Installed: the Documents folder the desktop names.
+    const QString documents = dir.filePath(QStringLiteral("Dokumente"));
+    ASSERT_TRUE(QDir().mkpath(documents));
+    ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("config"))));
+    QFile userDirs(dir.filePath(QStringLiteral("config/user-dirs.dirs")));
+    ASSERT_TRUE(userDirs.open(QIODevice::WriteOnly));
+    userDirs.write("XDG_DOCUMENTS_DIR=\"" + documents.toUtf8() + "\"\n");
+    userDirs.close();
+    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toUtf8());
+    const QString test = ProgramFolder();
+    SetProgramFolderForTesting(QString());
+    const QString first = FirstDialogFolder();
+    SetProgramFolderForTesting(test);
+    if (oldConfig.isEmpty())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", oldConfig);
+    EXPECT_EQ(first, documents + QLatin1Char('/'));
 }

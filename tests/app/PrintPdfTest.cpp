@@ -12,7 +12,12 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -22,10 +27,13 @@
 
 #include "MainTestSupport.h"
 #include "TestSupport.h"
+#include "app/ExportImageDialog.h"
+#include "app/ExportPdfDialog.h"
 #include "app/PrintCommands.h"
 #include "page/CalendarPanel32.h"
 #include "print/PdfDevice.h"
 #include "print/PrinterDevice.h"
+#include "richtext/WPRichText.h"
 #include "richtext/WPRtfText.h"
 
 using namespace vellumy::test;
@@ -57,6 +65,14 @@ QString runTool(const QString& program, const QStringList& arguments, int* exitC
     return QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
 }
 
+// A word as pdftotext -bbox writes it, with its XML entities.
+QString unescaped(QString word)
+{
+    return word.replace(QLatin1String("&apos;"), QLatin1String("'")).replace(QLatin1String("&quot;"), QLatin1String("\""))
+        .replace(QLatin1String("&lt;"), QLatin1String("<")).replace(QLatin1String("&gt;"), QLatin1String(">"))
+        .replace(QLatin1String("&amp;"), QLatin1String("&"));
+}
+
 // Words of the first sheet and the sheet count, from pdftotext -bbox (points).
 PdfPage readPdf(const QString& pdf)
 {
@@ -75,7 +91,7 @@ PdfPage readPdf(const QString& pdf)
     auto it = word.globalMatch(html.left(firstEnd));
     while (it.hasNext()) {
         const auto m = it.next();
-        page.words.append({m.captured(5), QRectF(QPointF(m.captured(1).toDouble() / 72, m.captured(2).toDouble() / 72),
+        page.words.append({unescaped(m.captured(5)), QRectF(QPointF(m.captured(1).toDouble() / 72, m.captured(2).toDouble() / 72),
                                                  QPointF(m.captured(3).toDouble() / 72, m.captured(4).toDouble() / 72))});
     }
     return page;
@@ -491,4 +507,178 @@ TEST_F(PrintPdf, PrintToFileThroughTheSystemDialog)
     unwritable.Print();
     ASSERT_EQ(boxes.shown().size(), 1);
     EXPECT_EQ(boxes.lastText(), QStringLiteral("The print job could not be completed."));
+}
+
+namespace {
+QString pdfPageText(const QString& pdf, int page)
+{
+    return runTool(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+                                                 QString::number(page), QStringLiteral("-layout"), pdf,
+                                                 QStringLiteral("-")});
+}
+
+// The words of each line of the edited text, as the editor lays it out.
+QStringList editorLines(QTextDocument& document)
+{
+    QStringList lines;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QTextLayout* layout = block.layout();
+        for (int i = 0; layout && i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            lines.append(block.text().mid(line.textStart(), line.textLength()).simplified());
+        }
+    }
+    return lines;
+}
+
+// The words inside an area of the first sheet, one string per line.
+QStringList printedLines(const PdfPage& pdf, const QRectF& area)
+{
+    QList<Word> inside;
+    for (const Word& w : pdf.words)
+        if (area.contains(w.centre()))
+            inside.append(w);
+    std::sort(inside.begin(), inside.end(), [](const Word& a, const Word& b) {
+        if (std::abs(a.box.top() - b.box.top()) > 0.02)
+            return a.box.top() < b.box.top();
+        return a.box.left() < b.box.left();
+    });
+    QStringList lines;
+    double lineTop = -1;
+    for (const Word& w : inside) {
+        if (lines.isEmpty() || std::abs(w.box.top() - lineTop) > 0.02) {
+            lines.append(w.text);
+            lineTop = w.box.top();
+        } else {
+            lines.last() += QLatin1Char(' ') + w.text;
+        }
+    }
+    return lines;
+}
+
+// Bands of rows with dark ink inside the rectangle of a page image.
+int inkBands(const QImage& image, const QRect& area)
+{
+    int bands = 0;
+    bool inBand = false;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        bool ink = false;
+        for (int x = area.left(); x <= area.right() && !ink; ++x)
+            ink = qGray(image.pixel(x, y)) < 100;
+        if (ink && !inBand)
+            ++bands;
+        inBand = ink;
+    }
+    return bands;
+}
+} // namespace
+
+// A year in one command: one sheet per month, each with its own title; cell
+// texts only on the document's own month.
+TEST_F(PrintPdf, AYearPrintsOneSheetPerMonth)
+{
+    const QString year = dir_.filePath(QStringLiteral("2027.pdf"));
+    int exitCode = -1;
+    QString output = runTool(tool_, {QStringLiteral("print"), QStringLiteral("--layout"), QStringLiteral("1"),
+                                     QStringLiteral("--year"), QStringLiteral("2027"), QStringLiteral("--months"),
+                                     QStringLiteral("1-12"), QStringLiteral("-o"), year},
+                             &exitCode);
+    ASSERT_EQ(exitCode, 0) << output.toStdString();
+    EXPECT_EQ(readPdf(year).pages, 12);
+    for (int month = 1; month <= 12; ++month) {
+        const QString text = pdfPageText(year, month);
+        const QString title = QLocale(QLocale::English).monthName(month) + QStringLiteral(" 2027");
+        EXPECT_TRUE(text.contains(title)) << title.toStdString();
+    }
+
+    // From the document's month on.
+    const QString document = dir_.filePath(QStringLiteral("dec.QXF"));
+    makeDocument(Designs[0], document);
+    const QString months = dir_.filePath(QStringLiteral("months.pdf"));
+    output = runTool(tool_, {QStringLiteral("print"), document, QStringLiteral("--months"), QStringLiteral("1-3"),
+                             QStringLiteral("-o"), months},
+                     &exitCode);
+    ASSERT_EQ(exitCode, 0) << output.toStdString();
+    EXPECT_EQ(readPdf(months).pages, 3);
+    EXPECT_TRUE(pdfPageText(months, 1).contains(QLatin1String("December 1997")));
+    EXPECT_TRUE(pdfPageText(months, 1).contains(QLatin1String("Dentist")));
+    EXPECT_TRUE(pdfPageText(months, 3).contains(QLatin1String("February 1998")));
+    EXPECT_FALSE(pdfPageText(months, 2).contains(QLatin1String("Dentist")));
+    EXPECT_FALSE(pdfPageText(months, 3).contains(QLatin1String("Dentist")));
+
+    // In the look of a style sheet (its French names).
+    output = runTool(tool_, {QStringLiteral("print"), document, QStringLiteral("--months"), QStringLiteral("2"),
+                             QStringLiteral("--style"), DataPath(QStringLiteral("documents/Sample.QXS")),
+                             QStringLiteral("-o"), months},
+                     &exitCode);
+    ASSERT_EQ(exitCode, 0) << output.toStdString();
+    EXPECT_EQ(readPdf(months).pages, 1);
+    EXPECT_TRUE(pdfPageText(months, 1).contains(QLatin1String("Janvier"))) << pdfPageText(months, 1).toStdString();
+
+    output = runTool(tool_, {QStringLiteral("print"), QStringLiteral("--months"), QStringLiteral("3-1"),
+                             QStringLiteral("-o"), months},
+                     &exitCode);
+    EXPECT_EQ(exitCode, 2) << output.toStdString();
+}
+
+// "Export as PDF..." with no printer set up: the printed page in a file,
+// texts where the layout puts them. A typed cell keeps its lines in the
+// editor, on the screen and on paper.
+TEST_F(MainWindowTest, ExportAsPdfWritesThePrintedPage)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    TCalendarMain& window = start([](TCalendarMain& w) { TPrintCommands::Install(w)->ReportPrinter1().SetShowStatus(false); });
+    newCalendar(window, 0, false, 2027, 3);
+    // The PDF output counts as a printer: printing is on without any queue.
+    EXPECT_TRUE(item(window, "mnuPrintCalendar")->isEnabled());
+    EXPECT_TRUE(item(window, "mnuPrintSetup")->isEnabled());
+    EXPECT_TRUE(boxes.shown().isEmpty()) << boxes.lastText().toStdString();
+
+    TCalendarPanel32& page = *window.CalendarPanel();
+    const int cell = page.FindCellByDay(10);
+    ASSERT_GT(cell, 0);
+    clickCell(window, cell);
+    typeIntoEditor(window, QStringLiteral("Mum's birthday party at the lake house with cake and friends"));
+    QTextDocument* edited = window.CellEditor()->EditDocument();
+    const QStringList typed = editorLines(*edited);
+    ASSERT_GE(typed.size(), 2);
+    // Nothing of the text is scrolled out of sight.
+    EXPECT_EQ(window.CellEditor()->horizontalScrollBar()->value(), 0);
+
+    nextSave = programFile(QStringLiteral("March.pdf"));
+    WhenModal<TExportPdfDialog>([](TExportPdfDialog& dialog) { dialog.accept(); });
+    choose(window, "mnuExportPdf");
+    ASSERT_EQ(saveTitles.value(0), QStringLiteral("Export as PDF"));
+    EXPECT_TRUE(proposedPaths.value(0).endsWith(QLatin1String("/Mar2027.pdf"))) << proposedPaths.value(0).toStdString();
+    ASSERT_TRUE(QFileInfo(nextSave).isFile());
+    EXPECT_TRUE(boxes.shown().isEmpty()) << boxes.lastText().toStdString();
+
+    // At 100 % for the page's geometry; the screen shows it at its zoom.
+    const float zoom = page.ZoomFactor();
+    page.SetZoom(1.0f);
+    page.DrawPage();
+    const PdfPage pdf = readPdf(nextSave);
+    EXPECT_EQ(pdf.pages, 1);
+    const QList<Word> titles = wordsNamed(pdf, QStringLiteral("March"));
+    ASSERT_EQ(titles.size(), 1);
+    EXPECT_TRUE(inches(page.MainCalRect()).contains(titles.first().centre()));
+    const QRectF textArea = inches(page.MainDrawParams().Cell(cell).TextRect).adjusted(-Tolerance, -Tolerance,
+                                                                                         Tolerance, Tolerance);
+    EXPECT_EQ(printedLines(pdf, textArea), typed);
+
+    page.SetZoom(zoom);
+    const QImage& screen = page.DrawPage();
+    EXPECT_EQ(inkBands(screen, page.MainDrawParams().Cell(cell).TextRect.ToQRect()), typed.size());
+
+    // "Export as Image...": the printed sheet at the chosen resolution.
+    nextSave = programFile(QStringLiteral("March.png"));
+    WhenModal<TExportImageDialog>([](TExportImageDialog& dialog) {
+        dialog.findChild<QSpinBox*>(QStringLiteral("Resolution"))->setValue(50);
+        dialog.accept();
+    });
+    choose(window, "mnuExportImage");
+    const QImage sheet(nextSave);
+    EXPECT_EQ(sheet.size(), QSize(425, 550)) << "Letter at 50 dots per inch";
+    EXPECT_GT(sheet.width() * sheet.height() - CountPixels(sheet, sheet.rect(), Qt::white), 2000) << "ink on it";
 }

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QScreen>
+#include <cstring>
 
 #include "MainTestSupport.h"
 #include "app/IniFile.h"
@@ -97,8 +98,10 @@ TEST_F(MainWindowTest, TheMostRecentDocumentReopensWhenItCanBeRead)
     EXPECT_FALSE(window.CalendarPanel()->PaintingSuspended());
 }
 
-// The real program, started twice from a folder of its own: the second start
-// hands over to the first and ends.
+// The real program, started twice from a folder of its own: each start is
+// given a calendar; the first opens its own instead of the most recent one,
+// the second hands its file to the first and ends. --help and --version
+// answer without a display.
 TEST_F(MainWindowTest, ASecondStartHandsOverToTheRunningProgram)
 {
     const QString program = QStringLiteral(VELLUMY_BIN_DIR) + QStringLiteral("/vellumy");
@@ -108,8 +111,26 @@ TEST_F(MainWindowTest, ASecondStartHandsOverToTheRunningProgram)
     const QString copy = folder.filePath(QStringLiteral("vellumy"));
     ASSERT_TRUE(QFile::copy(program, copy));
     QFile::setPermissions(copy, QFile::permissions(copy) | QFileDevice::ExeUser);
+    const QString firstFile = folder.filePath(QStringLiteral("First.QXF"));
+    const QString secondFile = folder.filePath(QStringLiteral("Second.QXF"));
+    ASSERT_TRUE(QFile::copy(DataPath(QStringLiteral("documents/Sample.QXF")), firstFile));
+    ASSERT_TRUE(QFile::copy(DataPath(QStringLiteral("documents/Sample.QXF")), secondFile));
 
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    for (const char* option : {"--help", "--version"}) {
+        QProcess terminal;
+        terminal.setProcessEnvironment(environment);
+        terminal.start(copy, {QString::fromLatin1(option)});
+        ASSERT_TRUE(terminal.waitForFinished(10000));
+        EXPECT_EQ(terminal.exitCode(), 0) << option;
+        const QByteArray answer = terminal.readAllStandardOutput();
+        EXPECT_TRUE(answer.startsWith(std::strcmp(option, "--help") == 0 ? "Usage: vellumy" : "Vellumy "))
+            << answer.toStdString();
+    }
+
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     // A user name of its own, so that no other Vellumy of this user answers.
     environment.insert(QStringLiteral("USER"), QStringLiteral("vellumy-startup-test-%1").arg(QCoreApplication::applicationPid()));
@@ -117,24 +138,34 @@ TEST_F(MainWindowTest, ASecondStartHandsOverToTheRunningProgram)
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folder.filePath(QStringLiteral("config")));
     environment.insert(QStringLiteral("XDG_DATA_HOME"), folder.filePath(QStringLiteral("data")));
     const QString ini = folder.filePath(QStringLiteral("config/Vellumy/QX.ini"));
+    // The most recent document would be opened if no file were named.
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(ini).path()));
+    writeIni(ini, QStringLiteral("MRU"), {{QStringLiteral("F0"), secondFile}});
+    // Opened files go to the top of the recent files.
+    const auto waitForRecent = [&ini](const QString& file) {
+        QElapsedTimer waited;
+        waited.start();
+        while (TIniFile(ini).ReadString(QStringLiteral("MRU"), QStringLiteral("F0"), QString()) != file
+               && waited.elapsed() < 20000)
+            QTest::qWait(50);
+        return TIniFile(ini).ReadString(QStringLiteral("MRU"), QStringLiteral("F0"), QString());
+    };
+
     QProcess first;
     first.setProcessEnvironment(environment);
-    first.start(copy, {});
+    first.setWorkingDirectory(folder.path());
+    first.start(copy, {QStringLiteral("First.QXF")});
     ASSERT_TRUE(first.waitForStarted(10000));
-    // Up and listening once its first activation has stored the window's place.
-    QElapsedTimer waited;
-    waited.start();
-    while (!QFileInfo::exists(ini) && waited.elapsed() < 20000)
-        QTest::qWait(50);
-    ASSERT_TRUE(QFileInfo::exists(ini));
+    ASSERT_EQ(waitForRecent(firstFile), firstFile);
 
     QProcess second;
     second.setProcessEnvironment(environment);
-    second.start(copy, {});
+    second.start(copy, {secondFile});
     ASSERT_TRUE(second.waitForFinished(10000));
     EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_EQ(first.state(), QProcess::Running);
+    EXPECT_EQ(waitForRecent(secondFile), secondFile);
 
     first.terminate();
     if (!first.waitForFinished(5000))

@@ -28,20 +28,26 @@ TEST(HelpViewer, EveryTopicTheDialogsOpenHasAPage)
     EXPECT_EQ(asked, (QList<int>{0, 2103}));
 }
 
+// The second start also hands over the files it was given, after asking the
+// first to come forward.
 TEST(SingleInstanceGuard, ASecondStartAsksTheFirstToComeForward)
 {
     const QString key = QStringLiteral("vellumy-test-") + QUuid::createUuid().toString(QUuid::Id128);
     SingleInstanceGuard first(key);
     ASSERT_FALSE(first.AnotherInstanceRunning());
-    int activations = 0;
-    first.SetOnActivationRequest([&] { ++activations; });
+    QStringList events;
+    first.SetOnActivationRequest([&] { events.append(QStringLiteral("activate")); });
+    first.SetOnOpenRequest([&](const QString& file) { events.append(file); });
 
     SingleInstanceGuard second(key);
     EXPECT_TRUE(second.AnotherInstanceRunning());
+    const QStringList files = {QStringLiteral("/tmp/Dez 2027 \u00e4.QXF"), QStringLiteral("/tmp/b.qxf")};
+    SingleInstanceGuard third(key, files);
+    EXPECT_TRUE(third.AnotherInstanceRunning());
 
     QElapsedTimer timer;
     timer.start();
-    while (activations == 0 && timer.elapsed() < 3000)
+    while (events.size() < 4 && timer.elapsed() < 3000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    EXPECT_EQ(activations, 1);
+    EXPECT_EQ(events, (QStringList{QStringLiteral("activate"), QStringLiteral("activate"), files[0], files[1]}));
 }

@@ -1,9 +1,11 @@
 // The report surface on the recording device: inch positions in device dots,
 // the shorten-until-it-fits rule, the job's steps and copies bookkeeping.
 #include <QApplication>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPicture>
 #include <QPrinterInfo>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -11,6 +13,7 @@
 #include "persist/Font.h"
 #include "print/FakePrintDevice.h"
 #include "print/PrintStatusDialog.h"
+#include "print/PrinterDevice.h"
 #include "print/ReportPrinter.h"
 
 namespace {
@@ -316,18 +319,30 @@ TEST(ReportPrinter, RasterisedSheetsShowWhatWasDrawn)
     EXPECT_EQ(second.pixelColor(75, 75), QColor(Qt::white));
 }
 
-TEST(ReportPrinter, TheSystemPrinterWithoutQueuesRefusesToPrint)
+// Without any queue the PDF output is the one installed printer and the
+// default one; a job needs its file first.
+TEST(ReportPrinter, TheSystemPrinterWithoutQueuesPrintsIntoPdf)
 {
     if (!QPrinterInfo::availablePrinterNames().isEmpty())
         GTEST_SKIP() << "this machine has printer queues";
     vellumy::test::MessageBoxScript boxes;
     TReportPrinter report; // the system printer
     report.SetShowStatus(false);
-    EXPECT_TRUE(report.Printers().isEmpty());
+    const QString pdfPrinter = QString::fromLatin1(TPrinterDevice::PdfPrinterName);
+    EXPECT_EQ(report.Printers(), QStringList{pdfPrinter});
+    EXPECT_EQ(report.DefaultPrinter(), pdfPrinter);
     EXPECT_FALSE(report.Device().CanPrint());
     bool printed = false;
     report.OnPrint = [&](TReportPrinter&) { printed = true; };
     EXPECT_FALSE(report.Execute());
     EXPECT_FALSE(printed);
     EXPECT_EQ(boxes.lastText(), QStringLiteral("No printers are defined, aborting print job."));
+
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("proposed.pdf"));
+    report.Device().ProposeFileName(pdf);
+    EXPECT_TRUE(report.Device().CanPrint());
+    EXPECT_TRUE(report.Execute());
+    EXPECT_TRUE(printed);
+    EXPECT_TRUE(QFileInfo(pdf).isFile());
 }

@@ -1,5 +1,7 @@
 #include "PageOptions.h"
 
+#include "page/CalendarPanel32.h"
+
 const char* const PageOptionsUsage =
     "[--layout 0-21] [--month M] [--year Y] [--day D] [--a4] [--margins L,T,R,B] "
     "[--start-of-week 1|2] [--number-position center|upper-right] [--ppi N]";
@@ -76,4 +78,30 @@ bool ParsePageOption(const QStringList& args, int& i, PageOptions& o)
         o.margins = margins;
     }
     return true;
+}
+
+void ApplyPageOptions(TCalendarPanel32& page, const PageOptions& p)
+{
+    if (p.a4)
+        page.SetPaperSizeA4(true);
+    if (p.margins) {
+        page.SetLeftMarginInch((*p.margins)[0]);
+        page.SetTopMarginInch((*p.margins)[1]);
+        page.SetRightMarginInch((*p.margins)[2]);
+        page.SetBottomMarginInch((*p.margins)[3]);
+    }
+    if (p.startOfWeek)
+        page.SetStartOfWeek(*p.startOfWeek);
+    if (p.numberPosition)
+        page.SetNumberPosition(*p.numberPosition);
+    if (p.day)
+        page.SetMainCalDay(*p.day);
+    if (p.month)
+        page.SetMainCalMonth(*p.month);
+    if (p.year)
+        page.SetMainCalYear(*p.year);
+    if (p.layout) {
+        page.SetCalendarLayout(TCalendarLayout(*p.layout));
+        page.UpdatePageLayout(true);
+    }
 }

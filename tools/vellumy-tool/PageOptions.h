@@ -10,6 +10,8 @@
 
 #include "page/CalendarTypes.h"
 
+class TCalendarPanel32;
+
 struct PageOptions {
     std::optional<int> layout;
     std::optional<int> month;
@@ -21,6 +23,10 @@ struct PageOptions {
     std::optional<TCalendarNumberPosition> numberPosition;
     int ppi = 96;
 };
+
+// Sets on the page what the options give; a layout given is chosen as the
+// properties dialog chooses it, with the mini font sizes of that layout.
+void ApplyPageOptions(TCalendarPanel32& page, const PageOptions& options);
 
 // A bad option; its message is one line.
 struct UsageError {

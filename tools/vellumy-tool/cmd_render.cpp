@@ -50,33 +50,10 @@ RenderOptions parse(const QStringList& args)
     return o;
 }
 
-// A new calendar, then what the options ask for; a layout given is chosen as
-// the properties dialog chooses it, with the mini font sizes of that layout.
+// A new calendar, then what the options ask for.
 void applyOptions(TCalendarPanel32& page, const RenderOptions& o)
 {
-    const PageOptions& p = o.page;
-    if (p.a4)
-        page.SetPaperSizeA4(true);
-    if (p.margins) {
-        page.SetLeftMarginInch((*p.margins)[0]);
-        page.SetTopMarginInch((*p.margins)[1]);
-        page.SetRightMarginInch((*p.margins)[2]);
-        page.SetBottomMarginInch((*p.margins)[3]);
-    }
-    if (p.startOfWeek)
-        page.SetStartOfWeek(*p.startOfWeek);
-    if (p.numberPosition)
-        page.SetNumberPosition(*p.numberPosition);
-    if (p.day)
-        page.SetMainCalDay(*p.day);
-    if (p.month)
-        page.SetMainCalMonth(*p.month);
-    if (p.year)
-        page.SetMainCalYear(*p.year);
-    if (p.layout) {
-        page.SetCalendarLayout(TCalendarLayout(*p.layout));
-        page.UpdatePageLayout(true);
-    }
+    ApplyPageOptions(page, o.page);
     if (o.title)
         page.SetUserTitle(*o.title);
     if (o.border)

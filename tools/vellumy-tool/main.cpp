@@ -50,9 +50,16 @@ int main(int argc, char* argv[])
             && S_ISDIR(info.st_mode) && info.st_uid == getuid() && (info.st_mode & 0777) == 0700)
             setenv("XDG_RUNTIME_DIR", runtime.constData(), 1);
     }
-    QApplication app(argc, argv);
+    // The toolkit sees none of the arguments: it would take options such as
+    // --style for its own.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    int toolkitArgc = 1;
+    QApplication app(toolkitArgc, argv);
+    // The program's name: the tool shares the program's per-user folders.
+    QApplication::setApplicationName(QStringLiteral("Vellumy"));
     InstallPageObjectKinds();
-    QStringList arguments = QCoreApplication::arguments().mid(1);
     if (arguments.isEmpty() || arguments.first() == QLatin1String("--help")
         || arguments.first() == QLatin1String("-h")) {
         printUsage(arguments.isEmpty() ? stderr : stdout);

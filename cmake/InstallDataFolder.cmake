@@ -1,0 +1,22 @@
+# Run by `cmake --install`: copies the program's data folder from beside the
+# built executables. Programs (the executables, tests, benchmarks) and the
+# user's own files of a portable run there (QX.ini, Clipbrd.tmp, BonusIcons/)
+# stay behind.
+set(destination "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${VELLUMY_DATA_DESTINATION}")
+file(GLOB entries LIST_DIRECTORIES true RELATIVE "${VELLUMY_BIN_DIR}" "${VELLUMY_BIN_DIR}/*")
+set(installed 0)
+foreach(entry IN LISTS entries)
+  set(path "${VELLUMY_BIN_DIR}/${entry}")
+  if(IS_DIRECTORY "${path}")
+    if(NOT entry STREQUAL "BonusIcons")
+      file(INSTALL "${path}" DESTINATION "${destination}")
+      math(EXPR installed "${installed} + 1")
+    endif()
+  elseif(entry MATCHES "\\.[iI][cC][lL]$")
+    file(INSTALL "${path}" DESTINATION "${destination}")
+    math(EXPR installed "${installed} + 1")
+  endif()
+endforeach()
+if(installed EQUAL 0)
+  message(FATAL_ERROR "Nothing to install from ${VELLUMY_BIN_DIR}: build the project first")
+endif()
