@@ -513,18 +513,6 @@ const TEnumNames& TGBaseLabel::HighlightDirectionNames()
     return names;
 }
 
-const TEnumNames& TGBaseLabel::ShadowDirectionNames()
-{
-    static const TEnumNames names = {"sdNone", "sdRight", "sdLeft", "sdDownRight", "sdDownLeft", "sdDown"};
-    return names;
-}
-
-const TEnumNames& TGBaseLabel::BorderStyleNames()
-{
-    static const TEnumNames names = {"bsNone", "bsSingle"};
-    return names;
-}
-
 const TClassInfo& TGBaseLabel::StaticClassInfo()
 {
     using T = TGBaseLabel;

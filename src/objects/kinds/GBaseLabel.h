@@ -11,6 +11,7 @@
 #include <QRect>
 
 #include "objects/GGraphicControl.h"
+#include "objects/kinds/KindEnums.h"
 #include "persist/Color.h"
 #include "persist/Font.h"
 
@@ -20,8 +21,6 @@ class QPicture;
 
 enum TAlignment : int { taLeftJustify, taRightJustify, taCenter };
 enum THighlightDirection : int { hdNone, hdright, hdLeft, hdUpRight, hdUpLeft, hdUp };
-enum TShadowDirection : int { sdNone, sdRight, sdLeft, sdDownRight, sdDownLeft, sdDown };
-enum TBorderStyle : int { bsNone, bsSingle };
 
 class TGBaseLabel : public TGGraphicControl {
     Q_OBJECT
@@ -97,8 +96,6 @@ public:
 
     static const TEnumNames& AlignmentNames();
     static const TEnumNames& HighlightDirectionNames();
-    static const TEnumNames& ShadowDirectionNames();
-    static const TEnumNames& BorderStyleNames();
     static const TClassInfo& StaticClassInfo();
     const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
 

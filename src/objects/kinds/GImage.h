@@ -6,7 +6,7 @@
 #include <QImage>
 
 #include "objects/GGraphicControl.h"
-#include "objects/kinds/BorderStyle.h"
+#include "objects/kinds/KindEnums.h"
 #include "objects/kinds/Picture.h"
 
 class TGImage : public TGGraphicControl {

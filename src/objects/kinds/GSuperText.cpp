@@ -78,7 +78,7 @@ void TGSuperText::SetShadowDepth(int depth)
     changeVisual();
 }
 
-void TGSuperText::SetShadowOrientation(TShadowOrientation orientation)
+void TGSuperText::SetShadowOrientation(TShadowDirection orientation)
 {
     if (orientation < sdNone || orientation > sdDown || orientation == shadowOrientation_)
         return;
@@ -669,7 +669,7 @@ const TClassInfo& TGSuperText::StaticClassInfo()
         TClassInfoBuilder<T>("TGSuperText", &TGGraphicControl::StaticClassInfo())
             .integer("ShadowDepth", &T::ShadowDepth, &T::SetShadowDepth).defaultValue(0)
             .enumeration("ShadowOrientation", &T::ShadowOrientation, &T::SetShadowOrientation,
-                         ShadowOrientationNames()).defaultValue(sdDownRight)
+                         ShadowDirectionNames()).defaultValue(sdDownRight)
             .integer("Shadowcolor", &T::Shadowcolor, &T::SetShadowcolor).defaultValue(TColors::clGray)
                 .idents(ColorIdents())
             .enumeration("BorderStyle", &T::BorderStyle, &T::SetBorderStyle, BorderStyleNames())

@@ -33,8 +33,8 @@ public:
     // --- Published properties (stream order) -------------------------------
     int ShadowDepth() const { return shadowDepth_; }
     void SetShadowDepth(int depth);
-    TShadowOrientation ShadowOrientation() const { return shadowOrientation_; }
-    void SetShadowOrientation(TShadowOrientation orientation);
+    TShadowDirection ShadowOrientation() const { return shadowOrientation_; }
+    void SetShadowOrientation(TShadowDirection orientation);
     TColor Shadowcolor() const { return shadowColor_; }
     void SetShadowcolor(TColor color);
     TBorderStyle BorderStyle() const { return borderStyle_; }
@@ -157,7 +157,7 @@ private:
 
     // Published
     int shadowDepth_ = 0;
-    TShadowOrientation shadowOrientation_ = sdDownRight;
+    TShadowDirection shadowOrientation_ = sdDownRight;
     TColor shadowColor_ = TColors::clGray;
     TBorderStyle borderStyle_ = bsNone;
     bool transparent_ = true;

@@ -6,13 +6,13 @@ const TEnumNames& BorderStyleNames()
     return names;
 }
 
-const TEnumNames& ShadowOrientationNames()
+const TEnumNames& ShadowDirectionNames()
 {
     static const TEnumNames names{"sdNone", "sdRight", "sdLeft", "sdDownRight", "sdDownLeft", "sdDown"};
     return names;
 }
 
-QPoint ShadowOffset(TShadowOrientation orientation, int depth)
+QPoint ShadowOffset(TShadowDirection orientation, int depth)
 {
     switch (orientation) {
     case sdRight: return {depth, 0};

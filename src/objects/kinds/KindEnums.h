@@ -11,10 +11,10 @@ enum TBorderStyle { bsNone, bsSingle };
 const TEnumNames& BorderStyleNames();
 
 // Direction of a text object's shadow.
-enum TShadowOrientation { sdNone, sdRight, sdLeft, sdDownRight, sdDownLeft, sdDown };
-const TEnumNames& ShadowOrientationNames();
+enum TShadowDirection { sdNone, sdRight, sdLeft, sdDownRight, sdDownLeft, sdDown };
+const TEnumNames& ShadowDirectionNames();
 // The shadow's offset for a depth in pixels.
-QPoint ShadowOffset(TShadowOrientation orientation, int depth);
+QPoint ShadowOffset(TShadowDirection orientation, int depth);
 
 // Pen styles as documents name them.
 enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };

@@ -197,7 +197,7 @@ void TSuperTextProperties::buildControls()
                                     shadow);
     shadowGrid->addWidget(shadowOrientationCombo_, 1, 1);
     connect(shadowOrientationCombo_, &QComboBox::activated, this, [this](int index) {
-        sample_->SetShadowOrientation(TShadowOrientation(index));
+        sample_->SetShadowOrientation(TShadowDirection(index));
         fitSample();
     });
     shadowGrid->addWidget(new QLabel(QStringLiteral("Shadow Depth"), shadow), 2, 0);
