@@ -331,7 +331,7 @@ void TCalendarMain::FormActivate()
         const QStringList& recent = recentFiles_->Items();
         if (!recent.isEmpty() && QFileInfo::exists(recent.first()))
             OpenCalendarFile(recent.first());
-        QCoreApplication::processEvents();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         calendarPanel_->setVisible(!currentFile_.isEmpty());
         saveItem_->setEnabled(false);
         SetModified(false);
@@ -490,14 +490,8 @@ bool TCalendarMain::eventFilter(QObject* watched, QEvent* event)
         else if (scrollBox_ && watched == scrollBox_->viewport())
             emptyHint_->setGeometry(scrollBox_->viewport()->rect());
         break;
-    case QEvent::Enter:
-    case QEvent::MouseMove:
-        // Over the tool row any leftover busy cursor gives way to the arrow.
-        if (watched == toolRow_ || (toolRow_ && toolRow_->isAncestorOf(qobject_cast<QWidget*>(watched)))) {
-            while (QApplication::overrideCursor())
-                QApplication::restoreOverrideCursor();
-        }
-        break;
+    // Tool cursors belong to the page and the busy cursor is pushed and
+    // popped in pairs, so the tool row never has a leftover cursor to reset.
     case QEvent::FocusIn:
         if (watched == cellEditor_)
             editorGotFocus();

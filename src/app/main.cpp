@@ -61,7 +61,5 @@ int main(int argc, char* argv[])
         window.activateWindow();
     });
     window.FormActivate();
-    while (QApplication::overrideCursor())
-        QApplication::restoreOverrideCursor();
     return app.exec();
 }
