@@ -347,7 +347,7 @@ void TCalendarMain::FormActivate()
             OpenCalendarFile(startupFile_);
         else if (!recent.isEmpty() && QFileInfo::exists(recent.first()))
             OpenCalendarFile(recent.first());
-        QCoreApplication::processEvents();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         calendarPanel_->setVisible(!currentFile_.isEmpty());
         saveItem_->setEnabled(false);
         SetModified(false);
@@ -533,14 +533,6 @@ bool TCalendarMain::eventFilter(QObject* watched, QEvent* event)
             placeContents();
         else if (scrollBox_ && watched == scrollBox_->viewport())
             emptyHint_->setGeometry(scrollBox_->viewport()->rect());
-        break;
-    case QEvent::Enter:
-    case QEvent::MouseMove:
-        // Over the tool row any leftover busy cursor gives way to the arrow.
-        if (watched == toolRow_ || (toolRow_ && toolRow_->isAncestorOf(qobject_cast<QWidget*>(watched)))) {
-            while (QApplication::overrideCursor())
-                QApplication::restoreOverrideCursor();
-        }
         break;
     case QEvent::Hide:
     case QEvent::Show:

@@ -44,8 +44,10 @@ class TCalendarMain : public QMainWindow, public TComponent, public TMainWindowS
 public:
     // The placement section's class name in QX.ini.
     static constexpr const char* PlacementClassName = "TCalendarMain";
-    // Opened by "Visit Our Internet Website".
-    static constexpr const char* WebsiteAddress = "https://vellumy.example.org/";
+    // Opened by "Visit Our Internet Website": the build's VELLUMY_WEBSITE;
+    // when that is empty the entry shows the About help topic instead.
+    static QString WebsiteAddress();
+    static constexpr int AboutHelpTopic = 1;
     // Hints stay back this long before they show.
     static constexpr int HintDelayMs = 1200;
 

@@ -257,7 +257,7 @@ bool TCalendarMain::SaveCalendarFile(const QString& pathArgument)
         calendarPanel_->SetZoom(rememberedZoom);
     calendarPanel_->SetPaintingSuspended(false);
     repaintPage();
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     SetButtons();
     SetCaption();
     // The changes are still unsaved and the document keeps its name.

@@ -147,9 +147,18 @@ void TCalendarMain::Exit1Click()
     close();
 }
 
+QString TCalendarMain::WebsiteAddress()
+{
+    return QStringLiteral(VELLUMY_WEBSITE);
+}
+
 void TCalendarMain::VisitOurInternetW1Click()
 {
-    OpenWebAddress(QUrl(QString::fromLatin1(WebsiteAddress)));
+    const QString address = WebsiteAddress();
+    if (address.isEmpty())
+        ShowHelpTopic(AboutHelpTopic);
+    else
+        OpenWebAddress(QUrl(address));
 }
 
 void TCalendarMain::Contents1Click()

@@ -32,7 +32,7 @@ void TCalendarMain::zoomBy(bool in)
     if (!acts)
         return;
     DoSaveRichtext();
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     calendarPanel_->SetZoom(float(in ? factor + 0.1L : factor - 0.1L));
     SetCaption();
 }
@@ -55,7 +55,7 @@ void TCalendarMain::SetCaption()
     const int percent = roundHalfEven(double(calendarPanel_->ZoomFactor()) * 100.0);
     caption += QStringLiteral("    [") + QString::number(percent) + QStringLiteral("%]");
     setWindowTitle(caption);
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void TCalendarMain::SetModified(bool modified)

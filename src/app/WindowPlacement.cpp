@@ -46,6 +46,41 @@ void CenterForm(QWidget& form, const QWidget* over)
     form.move(area.left() + (area.width() - size.width()) / 2, area.top() + (area.height() - size.height()) / 2);
 }
 
+QRect ReachablePlacement(QRect rect)
+{
+    // The screen that shows most of the rectangle; none when its monitor is gone.
+    const QScreen* home = nullptr;
+    qint64 shown = 0;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect part = rect.intersected(screen->availableGeometry());
+        const qint64 area = qint64(part.width()) * part.height();
+        if (!part.isEmpty() && area > shown) {
+            shown = area;
+            home = screen;
+        }
+    }
+    const bool onAScreen = home != nullptr;
+    if (!home)
+        home = QGuiApplication::primaryScreen();
+    if (!home)
+        return rect;
+    const QRect available = home->availableGeometry();
+    rect.setSize(rect.size().boundedTo(available.size()));
+    if (!onAScreen) {
+        rect.moveCenter(available.center());
+        return rect;
+    }
+    if (rect.right() > available.right())
+        rect.moveRight(available.right());
+    if (rect.bottom() > available.bottom())
+        rect.moveBottom(available.bottom());
+    if (rect.left() < available.left())
+        rect.moveLeft(available.left());
+    if (rect.top() < available.top())
+        rect.moveTop(available.top());
+    return rect;
+}
+
 void RestorePlacement(QWidget& form, const QString& className, const QWidget* centreOver, const QString& iniFile)
 {
     const TIniFile ini(iniPath(iniFile));
@@ -58,17 +93,7 @@ void RestorePlacement(QWidget& form, const QString& className, const QWidget* ce
 
     // A hand-edited or damaged rectangle without area is no placement.
     if (bottom != 0 && right > left && bottom > top) {
-        QRect rect(QPoint(left, top), QSize(right - left, bottom - top));
-        if (const QScreen* screen = screenOf(form)) {
-            const QRect desktop = screen->virtualGeometry();
-            const int screenRight = desktop.x() + desktop.width();
-            const int screenBottom = desktop.y() + desktop.height();
-            if (rect.x() + rect.width() > screenRight)
-                rect.moveLeft(screenRight - rect.width());
-            if (rect.y() + rect.height() > screenBottom)
-                rect.moveTop(screenBottom - rect.height());
-        }
-        form.setGeometry(rect);
+        form.setGeometry(ReachablePlacement(QRect(QPoint(left, top), QSize(right - left, bottom - top))));
     } else {
         CenterForm(form, centreOver);
     }

@@ -14,8 +14,14 @@ class QWidget;
 
 QString PlacementSection(const QString& className);
 
-// Restores the form from its section: a stored rectangle is moved (never
-// resized) so that its right and bottom edges lie on the screen; without one
+// Where a stored rectangle is put back so that the window can be reached:
+// inside the available area of the screen that shows most of it (shrunk to
+// that area when larger), or centred on the primary screen when no present
+// screen shows any of it (its monitor is gone).
+QRect ReachablePlacement(QRect rect);
+
+// Restores the form from its section: a stored rectangle goes where
+// ReachablePlacement puts it; without one
 // (Bottom 0, or a rectangle without area) the form is centred (CenterForm);
 // it is maximised when stored so. The placement is saved again at once.
 void RestorePlacement(QWidget& form, const QString& className, const QWidget* centreOver = nullptr,

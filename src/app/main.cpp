@@ -141,7 +141,5 @@ int main(int argc, char* argv[])
     if (!files.isEmpty())
         window.OpenFromOutside(files.first());
     window.FormActivate();
-    while (QApplication::overrideCursor())
-        QApplication::restoreOverrideCursor();
     return app.exec();
 }

@@ -2,6 +2,8 @@
 
 #include <QGuiApplication>
 #include <QPixmap>
+#include <QPointer>
+#include <QWidget>
 
 // The resource file lives in this static library; it must be registered by
 // hand before the first look-up.
@@ -16,7 +18,7 @@ static void initCursorResources()
 
 namespace {
 
-int& currentApplicationCursor()
+int& currentPageCursor()
 {
     static int id = crDefault;
     return id;
@@ -68,23 +70,23 @@ QCursor CursorFor(int id)
     }
 }
 
-void SetApplicationCursor(int id)
+void SetPageCursor(QWidget* page, int id)
 {
-    int& current = currentApplicationCursor();
-    if (id == current)
+    // Set only on a change: mouse moves ask for the same cursor again and
+    // again, and the hand cursors are made from pictures.
+    static QPointer<QWidget> lastPage;
+    const bool same = id == currentPageCursor() && page == lastPage;
+    currentPageCursor() = id;
+    lastPage = page;
+    if (!page || same)
         return;
-    current = id;
-    if (id == crDefault) {
-        while (QGuiApplication::overrideCursor())
-            QGuiApplication::restoreOverrideCursor();
-    } else if (QGuiApplication::overrideCursor()) {
-        QGuiApplication::changeOverrideCursor(CursorFor(id));
-    } else {
-        QGuiApplication::setOverrideCursor(CursorFor(id));
-    }
+    if (id == crDefault)
+        page->unsetCursor();
+    else
+        page->setCursor(CursorFor(id));
 }
 
-int ApplicationCursor()
+int PageCursor()
 {
-    return currentApplicationCursor();
+    return currentPageCursor();
 }

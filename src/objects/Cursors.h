@@ -24,7 +24,12 @@ QCursor CursorFor(int id);
 // "HANDPOINT"); the arrow for any other name.
 QCursor ResourceCursor(const char* name);
 
-// The application-wide cursor that overrides every window's own cursor;
-// crDefault removes the override.
-void SetApplicationCursor(int id);
-int ApplicationCursor();
+class QWidget;
+
+// The cursor of the page's tools, grabs and drags, set on the page itself:
+// the page and the objects on it show it, other windows keep theirs, and the
+// application's override stack stays for the busy cursor alone. crDefault
+// gives the page its own cursor back.
+void SetPageCursor(QWidget* page, int id);
+// The cursor number last set on a page.
+int PageCursor();

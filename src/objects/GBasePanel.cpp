@@ -160,7 +160,7 @@ void TGBasePanel::SetZoom(float factor)
     zoomFactor_ = factor;
     for (TGGraphicControl* object : PageObjects())
         object->SetZoom(factor);
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void TGBasePanel::SetPaintingSuspended(bool suspended)
@@ -229,7 +229,7 @@ void TGBasePanel::Place(TGGraphicControl* object, const QRect& rect)
     object->SetZoomFactor(zoomFactor_);
     object->show();
     NotifyChange();
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void TGBasePanel::AttachObject(QWidget* control)
@@ -356,7 +356,7 @@ void TGBasePanel::objectMouseMove(QObject* sender, const TGMouse& mouse)
     if (!object)
         return;
     if (pointing_)
-        SetApplicationCursor(crHandPoint);
+        SetPageCursor(this, crHandPoint);
     MouseMove(mouse.translated(object->pos()));
 }
 
@@ -402,7 +402,7 @@ void TGBasePanel::frameMouseDown(QObject*, const TGMouse& mouse)
     // Shift-clicking a selected object takes it out of the selection.
     QList<TGGraphicControl*> work = frame_->Selection();
     frame_->ClearSelection();
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     for (int i = int(work.size()) - 1; i >= 0; --i)
         if (work[i]->geometry().contains(page.pos))
             work.removeAt(i);
@@ -452,7 +452,7 @@ void TGBasePanel::MouseDown(const TGMouse& mouse)
         OpenPopupMenu(pageMenu_, mouse.globalPos);
     } else {
         rubberBand_ = true;
-        SetApplicationCursor(crHandPoint);
+        SetPageCursor(this, crHandPoint);
     }
     if (OnMouseDown)
         OnMouseDown(this, mouse);
@@ -462,7 +462,7 @@ void TGBasePanel::MouseMove(const TGMouse& mouse)
 {
     NotePointer(mouse.pos, mouse.globalPos);
     if (rubberBand_) {
-        SetApplicationCursor(crHandPoint);
+        SetPageCursor(this, crHandPoint);
         drawBand(normalizedBand());
         bandRect_.setRight(mouse.pos.x());
         bandRect_.setBottom(mouse.pos.y());
@@ -495,10 +495,12 @@ void TGBasePanel::MouseUp(const TGMouse& mouse)
         if (pointing_) {
             SelectInRect(rect, mouse.shift());
             frame_->update();
-            SetApplicationCursor(crDefault);
+            SetPageCursor(this, crDefault);
         } else {
+            // Only a rectangle that made an object has changed the page.
+            const qsizetype objectsBefore = PageObjects().size();
             ToolRectDone(rect);
-            if (self && DroppedObjectEvent)
+            if (self && DroppedObjectEvent && PageObjects().size() > objectsBefore)
                 DroppedObjectEvent(this, rect);
         }
         if (!self)

@@ -358,7 +358,7 @@ void TGBasePanel::PasteObjects()
     // Objects read before a failure stay on the page: they must work too.
     AttachAll();
     NotifyChange();
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     if (!self)
         return;
     lastPasteTime_ = now;
@@ -379,7 +379,7 @@ void TGBasePanel::CloneObject(TGGraphicControl& object)
         reportFailure(error);
         return;
     }
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     if (!source || !parent)
         return;
     // The clone: the last child of the same class that is not the source.

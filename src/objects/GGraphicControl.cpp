@@ -242,7 +242,7 @@ void TGGraphicControl::CenterVertically()
     SetTop(page->height() / 2 - height() / 2);
     NotifyChange();
     QPointer<TGBasePanel> guard(page);
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     if (guard)
         guard->update();
 }
@@ -255,7 +255,7 @@ void TGGraphicControl::CenterHorizontally()
     SetLeft(page->width() / 2 - width() / 2);
     NotifyChange();
     QPointer<TGBasePanel> guard(page);
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     if (guard)
         guard->update();
 }
@@ -401,7 +401,7 @@ void TGGraphicControl::leaveEvent(QEvent* event)
 {
     QWidget::leaveEvent(event);
     if (TGBasePanel* page = Container())
-        SetApplicationCursor(page->Pointing() ? crDefault : crDrag);
+        SetPageCursor(page, page->Pointing() ? crDefault : crDrag);
 }
 
 void TGGraphicControl::changeEvent(QEvent* event)

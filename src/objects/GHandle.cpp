@@ -57,7 +57,7 @@ void TGHandle::Select(TGGraphicControl* object)
     pressTime_ = MillisecondsSinceStart();
     if (!object || IndexOfSelected(object) >= 0)
         return;
-    SetApplicationCursor(crHandGrab);
+    SetPageCursor(container_, crHandGrab);
     if (!selection_.isEmpty()) {
         const int left = std::min(x(), object->Left() - 2);
         const int top = std::min(y(), object->Top() - 2);
@@ -364,7 +364,7 @@ void TGHandle::buttonDown(const TGMouse& mouse)
             hit = selection_.first();
         OpenPopupMenu(hit ? hit->PopupMenu() : pageMenu_.data(), mouse.globalPos);
     } else {
-        SetApplicationCursor(crDefault);
+        SetPageCursor(container_, crDefault);
         passOn(mouse, true);
     }
 }
@@ -551,7 +551,7 @@ void TGHandle::buttonUp(const TGMouse& mouse)
         eraseFeedback();
         takeFocus();
         dragging_ = false;
-        SetApplicationCursor(crDefault);
+        SetPageCursor(container_, crDefault);
         if (QWidget::mouseGrabber() == this)
             releaseMouse();
         if (OnMouseUp)
@@ -665,7 +665,7 @@ void TGHandle::leaveEvent(QEvent* event)
 {
     QWidget::leaveEvent(event);
     if (!dragging_ && container_)
-        SetApplicationCursor(container_->Pointing() ? crDefault : crDrag);
+        SetPageCursor(container_, container_->Pointing() ? crDefault : crDrag);
 }
 
 void TGHandle::bringToFront()

@@ -3,8 +3,10 @@
 // as a second list of records, all in the object stream.
 #include <QFile>
 #include <QSaveFile>
+#include <QSet>
 #include <exception>
 #include <memory>
+#include <optional>
 
 #include "page/CalendarDates.h"
 #include "page/CalendarPanel32.h"
@@ -118,19 +120,27 @@ QString readPageObjects(TObjectReader& reader, TCalendarPanel32& page, TComponen
     // components. Only names are added while the list is read, so the next
     // free number is never below the last one given.
     int nextNumber = 0;
-    reader.OnSetName = [&page, owner, &nextNumber](TComponent& component, const QString&) {
-        const auto taken = [&](const QString& name) {
-            if (owner)
-                return owner->FindComponent(name) != nullptr;
-            for (const TGGraphicControl* object : page.PageObjects())
-                if (object != &component && object->Name().compare(name, Qt::CaseInsensitive) == 0)
-                    return true;
-            return false;
-        };
+    // The names in use, case-folded, collected once: nothing is scanned per record.
+    std::optional<QSet<QString>> takenNames;
+    reader.OnSetName = [&page, owner, &nextNumber, &takenNames](TComponent& component, const QString&) {
+        if (!takenNames) {
+            takenNames.emplace();
+            if (owner) {
+                for (const TComponent* other : owner->Components())
+                    if (other != &component && !other->Name().isEmpty())
+                        takenNames->insert(other->Name().toCaseFolded());
+            } else {
+                for (const TGGraphicControl* object : page.PageObjects())
+                    if (object != &component && !object->Name().isEmpty())
+                        takenNames->insert(object->Name().toCaseFolded());
+            }
+        }
         for (; nextNumber <= LastComponentNumber; ++nextNumber) {
             const QString name = QStringLiteral("Component") + QString::number(nextNumber);
-            if (!taken(name))
+            if (!takenNames->contains(name.toCaseFolded())) {
+                takenNames->insert(name.toCaseFolded());
                 return name;
+            }
         }
         return QString();
     };

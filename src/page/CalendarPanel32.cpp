@@ -347,7 +347,7 @@ void TCalendarPanel32::SetPanelState(TLPanelState state)
         return;
     panelState_ = state;
     SetPointing(state == psPointing);
-    SetApplicationCursor(state == psPointing ? crDefault : crDrag);
+    SetPageCursor(this, state == psPointing ? crDefault : crDrag);
 }
 
 QString TCalendarPanel32::BorderFilePath(const QString& name) const

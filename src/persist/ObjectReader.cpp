@@ -30,27 +30,6 @@ bool sameName(const QByteArray& a, const QByteArray& b)
     return a.size() == b.size() && qstrnicmp(a.constData(), b.constData(), a.size()) == 0;
 }
 
-// Component names compare without regard to case. Owners may hold thousands
-// of components, so plain ASCII is compared here and only the rest goes to
-// the full Unicode comparison.
-bool sameComponentName(QStringView a, QStringView b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        const char16_t x = a[i].unicode();
-        const char16_t y = b[i].unicode();
-        if (x == y)
-            continue;
-        if (x >= 0x80 || y >= 0x80)
-            return a.compare(b, Qt::CaseInsensitive) == 0;
-        const auto lower = [](char16_t c) { return c >= 'A' && c <= 'Z' ? char16_t(c + 32) : c; };
-        if (lower(x) != lower(y))
-            return false;
-    }
-    return true;
-}
-
 // Index of a name in a table: exact first, then without regard to case.
 int indexOfName(const TEnumNames& names, const QByteArray& name)
 {
@@ -169,6 +148,13 @@ quint32 TObjectReader::readUInt32()
     unsigned char b[4];
     read(b, 4);
     return quint32(b[0]) | (quint32(b[1]) << 8) | (quint32(b[2]) << 16) | (quint32(b[3]) << 24);
+}
+
+int TObjectReader::readShortString(char (&out)[256])
+{
+    const int length = ReadByte();
+    read(out, length);
+    return length;
 }
 
 QByteArray TObjectReader::ReadStr()
@@ -426,6 +412,27 @@ int TObjectReader::ReadPrefix(int* position)
     return flags;
 }
 
+void TObjectReader::indexNames(const TComponent& owner, const TComponent& component)
+{
+    const QList<TComponent*>& components = owner.Components();
+    if (namesOwner_ == &owner && namesOwnerCount_ == components.size())
+        return;
+    // The one component made since the last look (a record read into a new
+    // object) is added; anything else means the owner changed, so start over.
+    if (namesOwner_ == &owner && namesOwnerCount_ + 1 == components.size() && components.last() == &component) {
+        if (!component.Name().isEmpty())
+            ++ownerNames_[component.Name().toCaseFolded()];
+        namesOwnerCount_ = components.size();
+        return;
+    }
+    ownerNames_.clear();
+    for (const TComponent* other : components)
+        if (!other->Name().isEmpty())
+            ++ownerNames_[other->Name().toCaseFolded()];
+    namesOwner_ = &owner;
+    namesOwnerCount_ = components.size();
+}
+
 QString TObjectReader::chooseName(TComponent& component, const QString& storedName)
 {
     if (OnSetName)
@@ -433,19 +440,30 @@ QString TObjectReader::chooseName(TComponent& component, const QString& storedNa
     TComponent* owner = component.Owner();
     if (storedName.isEmpty() || !owner)
         return storedName;
-    const auto taken = [&](const QString& name) {
-        for (const TComponent* other : owner->Components())
-            if (other != &component && sameComponentName(other->Name(), name))
-                return true;
-        return false;
+    // Names are looked up in a hash of the owner's names: an owner with
+    // thousands of components is not scanned once per record.
+    indexNames(*owner, component);
+    const QString ownKey = component.Name().isEmpty() ? QString() : component.Name().toCaseFolded();
+    const auto taken = [&](const QString& key) {
+        const int bearers = ownerNames_.value(key);
+        return (key == ownKey ? bearers - 1 : bearers) > 0;
     };
-    if (!taken(storedName))
-        return storedName;
-    for (int n = 1;; ++n) {
-        const QString candidate = storedName + QLatin1Char('_') + QString::number(n);
-        if (!taken(candidate))
-            return candidate;
+    QString chosen = storedName;
+    QString chosenKey = chosen.toCaseFolded();
+    for (int n = 1; taken(chosenKey); ++n) {
+        chosen = storedName + QLatin1Char('_') + QString::number(n);
+        chosenKey = chosen.toCaseFolded();
     }
+    // The caller gives the component this name: the index follows.
+    if (chosenKey != ownKey) {
+        if (!ownKey.isEmpty()) {
+            auto it = ownerNames_.find(ownKey);
+            if (it != ownerNames_.end() && --*it <= 0)
+                ownerNames_.erase(it);
+        }
+        ++ownerNames_[chosenKey];
+    }
+    return chosen;
 }
 
 namespace {
@@ -583,13 +601,19 @@ void TObjectReader::readProperty(TPersistent& instance, RecordContext& context)
 {
     qint64 valueStart = -1;
     try {
-        const QByteArray path = ReadStr();
+        // Property names are short strings: read in place, not allocated.
+        char pathBuffer[256];
+        const QByteArrayView path(pathBuffer, readShortString(pathBuffer));
         valueStart = consumed_;
 
+        const auto nextDot = [&path](qsizetype from) -> qsizetype {
+            const void* dot = std::memchr(path.data() + from, '.', size_t(path.size() - from));
+            return dot ? static_cast<const char*>(dot) - path.data() : -1;
+        };
         TPersistent* target = &instance;
         qsizetype from = 0;
-        for (qsizetype dot = path.indexOf('.'); dot >= 0; dot = path.indexOf('.', from)) {
-            const TPropertyInfo* step = target->ClassInfo().FindProperty(QByteArrayView(path).sliced(from, dot - from));
+        for (qsizetype dot = nextDot(0); dot >= 0; dot = nextDot(from)) {
+            const TPropertyInfo* step = target->ClassInfo().FindProperty(path.sliced(from, dot - from));
             if (!step)
                 fail(EFilerError::PropertyDoesNotExist);
             if (step->kind != TPropertyKind::Object || !step->getObject)
@@ -599,7 +623,7 @@ void TObjectReader::readProperty(TPersistent& instance, RecordContext& context)
                 fail(EFilerError::InvalidPropertyPath);
             from = dot + 1;
         }
-        const QByteArrayView name = QByteArrayView(path).sliced(from);
+        const QByteArrayView name = path.sliced(from);
         if (const TPropertyInfo* property = target->ClassInfo().FindProperty(name)) {
             readPropertyValue(*target, *property, context);
             return;

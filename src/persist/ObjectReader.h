@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <functional>
@@ -122,6 +123,11 @@ private:
     void readPropertyValue(TPersistent& instance, const TPropertyInfo& property, RecordContext& context);
     void finishRecord(RecordContext& context);
     QString chooseName(TComponent& component, const QString& storedName);
+    // The owner's component names, case-folded, with how many bear each; kept
+    // in step with the names this reader gives, rebuilt when the owner's
+    // component count says someone else changed it.
+    void indexNames(const TComponent& owner, const TComponent& component);
+    int readShortString(char (&out)[256]);
     void skipValue(int depth);
     void skipCollection(int depth);
 
@@ -135,4 +141,8 @@ private:
     int pos_ = 0;
     int end_ = 0;
     qint64 consumed_ = 0;
+
+    const TComponent* namesOwner_ = nullptr;
+    qsizetype namesOwnerCount_ = -1;
+    QHash<QString, int> ownerNames_;
 };

@@ -83,20 +83,31 @@ TEST_F(PlacementTest, PlacementsAt96And120PixelsPerInchAreIndependent)
     EXPECT_EQ(Stored(QStringLiteral("TCalendarMain_Placement")), QRect(10, 20, 300, 200));
 }
 
-TEST_F(PlacementTest, APlacementOffOrLargerThanTheScreenIsMovedNotResized)
+TEST_F(PlacementTest, APlacementOffOrLargerThanTheScreenComesBackWhereItCanBeReached)
 {
-    const QRect s = screen();
+    const QRect s = QGuiApplication::primaryScreen()->availableGeometry();
     QMainWindow main;
     // Past the right and bottom edges: moved back so those edges are the screen's.
-    Store(QStringLiteral("TCalendarMain_Placement"), QRect(s.width() - 100, s.height() - 50, 300, 200));
+    Store(QStringLiteral("TCalendarMain_Placement"), QRect(s.right() - 100, s.bottom() - 50, 300, 200));
     RestorePlacement(main, QStringLiteral("TCalendarMain"));
-    EXPECT_EQ(main.geometry(), QRect(s.width() - 300, s.height() - 200, 300, 200));
+    EXPECT_EQ(main.geometry(), QRect(s.right() - 299, s.bottom() - 199, 300, 200));
 
-    // Larger than the screen: same size, reaching past the left and top edges.
+    // Past the left and top edges: moved in, the title bar within reach.
+    Store(QStringLiteral("TCalendarMain_Placement"), QRect(s.left() - 250, s.top() - 120, 300, 200));
+    RestorePlacement(main, QStringLiteral("TCalendarMain"));
+    EXPECT_EQ(main.geometry(), QRect(s.left(), s.top(), 300, 200));
+
+    // Larger than the screen: the available area.
     Store(QStringLiteral("TCalendarMain_Placement"), QRect(100, 50, s.width() + 200, s.height() + 100));
     RestorePlacement(main, QStringLiteral("TCalendarMain"));
-    EXPECT_EQ(main.geometry(), QRect(-200, -100, s.width() + 200, s.height() + 100));
+    EXPECT_EQ(main.geometry(), s);
     EXPECT_EQ(Stored(QStringLiteral("TCalendarMain_Placement")), main.geometry());
+
+    // On a monitor that is gone: centred on the primary screen.
+    Store(QStringLiteral("TCalendarMain_Placement"), QRect(s.right() + 5000, 40, 300, 200));
+    RestorePlacement(main, QStringLiteral("TCalendarMain"));
+    EXPECT_EQ(main.geometry().size(), QSize(300, 200));
+    EXPECT_EQ(main.geometry().center(), s.center());
 }
 
 TEST_F(PlacementTest, AMaximisedWindowKeepsItsNormalRectangle)

@@ -333,10 +333,10 @@ TEST(CalendarPanel32, ToolsKindsAndDayCellUse)
     auto page = newPage();
     page->SetPanelState(psLabel);
     EXPECT_FALSE(page->Pointing());
-    EXPECT_EQ(ApplicationCursor(), crDrag);
+    EXPECT_EQ(PageCursor(), crDrag);
     page->SetPanelState(psPointing);
     EXPECT_TRUE(page->Pointing());
-    EXPECT_EQ(ApplicationCursor(), crDefault);
+    EXPECT_EQ(PageCursor(), crDefault);
 
     const int kinds[CalendarLayoutCount] = {0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 2, 3, 4, 5};
     for (int l = 0; l < CalendarLayoutCount; ++l) {

