@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <memory>
@@ -20,6 +22,7 @@
 #include "persist/ClassInfo.h"
 #include "platform/WmfPicture.h"
 #include "print/FakePrintDevice.h"
+#include "print/PdfDevice.h"
 #include "print/ReportPrinter.h"
 
 using vellumy::test::CountPixels;
@@ -324,4 +327,46 @@ TEST_F(PictureObject, ThePictureToolMakesAnEmptyPictureAndOpensTheBrowser)
     EXPECT_EQ(made[0]->geometry(), QRect(30, 40, 50, 15));
     EXPECT_TRUE(made[0]->Picture()->IsEmpty()); // Cancel leaves it empty
     EXPECT_TRUE(made[0]->Stretch());
+}
+
+TEST_F(PictureObject, APrintedPdfHoldsTheBitmapAsAnImageAndTheMetafileAsVectors)
+{
+    if (QStandardPaths::findExecutable("pdfimages").isEmpty() || QStandardPaths::findExecutable("pdftoppm").isEmpty())
+        GTEST_SKIP() << "poppler-utils is not installed";
+    QTemporaryDir dir;
+    TPicture photo;
+    photo.SetBitmap(filled(640, 320, Qt::blue));
+    addImage(QRect(96, 96, 192, 96))->SetPicture(photo);
+    TGImage* clip = addImage(QRect(96, 288, 288, 192));
+    ASSERT_TRUE(clip->Picture()->LoadFromFile(DataPath("wmf/shapes.wmf")));
+    const QString pdf = dir.filePath("pictures.pdf");
+    {
+        TReportPrinter report(std::make_unique<TPdfDevice>(pdf));
+        report.SetShowStatus(false);
+        report.OnPrint = [&](TReportPrinter& r) { page->PrintObjects(r, 0, 0); };
+        ASSERT_TRUE(report.Execute());
+    }
+    QProcess images;
+    images.start("pdfimages", {"-list", pdf});
+    ASSERT_TRUE(images.waitForFinished());
+    const QStringList rows = QString::fromUtf8(images.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(rows.size(), 3) << "a header, a rule and the one bitmap:\n" << rows.join('\n').toStdString();
+    EXPECT_TRUE(rows[2].simplified().contains(" 640 320 ")) << rows[2].toStdString();
+
+    // The metafile's shapes are on the page, drawn without any image.
+    QProcess render;
+    render.start("pdftoppm", {"-r", "96", "-png", "-singlefile", pdf, dir.filePath("page")});
+    ASSERT_TRUE(render.waitForFinished());
+    const QImage shown(dir.filePath("page.png"));
+    ASSERT_FALSE(shown.isNull());
+    int blue = 0;
+    for (int y = 120; y < 180; ++y)
+        for (int x = 100; x < 280; ++x)
+            blue += qBlue(shown.pixel(x, y)) > 200 && qRed(shown.pixel(x, y)) < 60;
+    EXPECT_GT(blue, 5000);
+    int coloured = 0;
+    for (int y = 288; y < 480; ++y)
+        for (int x = 96; x < 384; ++x)
+            coloured += shown.pixelColor(x, y).saturation() > 80;
+    EXPECT_GT(coloured, 2000);
 }
