@@ -1,7 +1,9 @@
 #include <QBuffer>
+#include <QFile>
 #include <QPainter>
 
 #include "SuperTextKit.h"
+#include "persist/FilerError.h"
 #include "persist/ObjectReader.h"
 #include "persist/ObjectWriter.h"
 
@@ -282,4 +284,41 @@ TEST_F(SuperTextTest, ZoomScalesTextAndTinyTilesDrawNothing)
     EXPECT_EQ(image.pixelColor(2, 0), QColor(Qt::red));
     EXPECT_EQ(image.pixelColor(4, 0), QColor(Qt::green));
     EXPECT_EQ(image.pixelColor(199, 79), image.pixelColor(3, 3));
+}
+
+// Damaged records (cut anywhere, or with bytes changed) are refused or read,
+// and whatever is read lays out, paints and keeps a sane texture.
+TEST_F(SuperTextTest, DamagedRecordsNeverBreakTheObject)
+{
+    QFile seed(vellumy::test::DataPath(QStringLiteral("fuzz-seeds/supertext_record/texture-shadow")));
+    ASSERT_TRUE(seed.open(QIODevice::ReadOnly));
+    const QByteArray record = seed.readAll();
+    QList<QByteArray> damaged;
+    for (qsizetype cut = 0; cut < record.size(); cut += 7)
+        damaged.append(record.left(cut));
+    for (qsizetype at = 4; at < record.size(); at += 13) {
+        QByteArray changed = record;
+        changed[at] = char(changed[at] ^ 0x5A);
+        damaged.append(changed);
+    }
+    int read = 0;
+    for (const QByteArray& bytes : damaged) {
+        QBuffer input;
+        input.setData(bytes);
+        input.open(QIODevice::ReadOnly);
+        TGSuperText target(nullptr, host.get());
+        try {
+            TObjectReader reader(input);
+            reader.ReadRootComponent(target);
+            ++read;
+        } catch (const EFilerError&) {
+            continue;
+        }
+        target.SetBounds(0, 0, qBound(1, target.Width(), 300), qBound(1, target.Height(), 150));
+        QImage image(target.size(), QImage::Format_RGB32);
+        QPainter painter(&image);
+        target.PaintTo(painter);
+        EXPECT_TRUE(target.Image().isNull() || target.Image().width() * qint64(target.Image().height()) <= 40'000'000);
+    }
+    EXPECT_GT(read, 10);  // the changed bytes that still make a record were read
 }
