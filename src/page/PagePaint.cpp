@@ -11,14 +11,8 @@
 
 const QImage& TCalendarPanel32::DrawPage()
 {
-    // A screen of more than one device pixel per pixel gets the page drawn at
-    // its own resolution, so that lines and texts stay sharp.
-    const qreal ratio = devicePixelRatioF();
-    const QSize pixels = (QSizeF(size()) * ratio).toSize();
-    if (pageImage_.size() != pixels || pageImage_.devicePixelRatio() != ratio) {
-        pageImage_ = QImage(pixels, QImage::Format_RGB32);
-        pageImage_.setDevicePixelRatio(ratio);
-    }
+    if (pageImage_.size() != size())
+        pageImage_ = QImage(size(), QImage::Format_RGB32);
     pageImage_.fill(Qt::white);
     if (pageImage_.isNull())
         return pageImage_;
