@@ -6,6 +6,7 @@
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 
+#include "objects/kinds/PageObjectKinds.h"
 #include "platform/RegionalSettings.h"
 #include "platform/ScreenMetrics.h"
 
@@ -14,6 +15,7 @@ int main(int argc, char** argv)
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
+    InstallPageObjectKinds();
     SetScreenPPIForTesting(96);
     SetRegionalLocaleForTesting(QLocale(QLocale::English, QLocale::UnitedStates));
     benchmark::Initialize(&argc, argv);

@@ -20,6 +20,7 @@
 
 #include "app/MRUFileList.h"
 #include "app/WindowPlacement.h"
+#include "objects/kinds/PageObjectKinds.h"
 #include "page/CalendarPanel32.h"
 #include "richtext/WPRichText.h"
 #include "richtext/WPToolBar.h"
@@ -89,6 +90,7 @@ TCalendarMain::TCalendarMain(QWidget* parent) : QMainWindow(parent)
     setCentralWidget(central);
     buildToolRow();
     column->addWidget(toolRow_);
+    InstallPageObjectKinds();
     buildScrollBox();
     column->addWidget(scrollBox_, 1);
     buildMenus();
@@ -133,6 +135,7 @@ TCalendarMain::~TCalendarMain()
     // destroyed.
     calendarPanel_->ClickedInCellEvent = nullptr;
     calendarPanel_->DroppedObjectEvent = nullptr;
+    calendarPanel_->OnToolEnded = nullptr;
     calendarPanel_->LabelChangedEvent = nullptr;
     cellEditor_->OnChange = nullptr;
     editedCellText_ = nullptr;
@@ -249,6 +252,8 @@ void TCalendarMain::buildScrollBox()
 
     calendarPanel_ = new TCalendarPanel32(this, scrollContents_);
     calendarPanel_->SetName(QStringLiteral("CalendarPanel"));
+    // What was cut or copied stays for the next document; it goes at program end.
+    calendarPanel_->SetOwnsClipboardFile(true);
     calendarPanel_->setAcceptDrops(true);
 
     cellEditor_ = new TWPRichText(scrollContents_);
@@ -288,6 +293,7 @@ void TCalendarMain::wirePage()
         CalendarPanelClickedInCellEvent(textRect, storage, index);
     };
     calendarPanel_->DroppedObjectEvent = [this](QObject*, const QRect&) { CalendarPanelDroppedObjectEvent(); };
+    calendarPanel_->OnToolEnded = [this](QObject*) { tools_->button(psPointing)->setChecked(true); };
     calendarPanel_->LabelChangedEvent = [this](QObject*) { CalendarPanelLabelChangedEvent(); };
 }
 

@@ -16,6 +16,7 @@
 #include <functional>
 
 #include "app/Preferences.h"
+#include "page/MainWindowServices.h"
 #include "page/PixelRect.h"
 #include "persist/Component.h"
 #include "persist/Font.h"
@@ -35,7 +36,7 @@ class TWPRichText;
 class TWPRtfStorage;
 class TWPToolBar;
 
-class TCalendarMain : public QMainWindow, public TComponent {
+class TCalendarMain : public QMainWindow, public TComponent, public TMainWindowServices {
     Q_OBJECT
 public:
     // The placement section's class name in QX.ini.
@@ -60,9 +61,9 @@ public:
     bool PropertiesAccepted() const { return propertiesAccepted_; }
     bool TrackEditorChanges() const { return trackEditorChanges_; }
     bool EditorHoldsCell() const { return editorHoldsCell_; }
-    TWPRtfStorage* EditedCellText() const { return editedCellText_; }
+    TWPRtfStorage* EditedCellText() const override { return editedCellText_; }
     // 1..42: the day cell last opened in the editor; 0 none.
-    int CurrentCell() const { return currentCell_; }
+    int CurrentCell() const override { return currentCell_; }
     bool PrinterAvailable() const { return printerAvailable_; }
     bool ZoomBusy() const { return zoomBusy_; }
     bool Activated() const { return activated_; }
@@ -76,8 +77,8 @@ public:
 
     // --- Controls.
     TCalendarPanel32* CalendarPanel() const { return calendarPanel_; }
-    TWPRichText* CellEditor() const { return cellEditor_; }
-    TWPRichText* MasterRichText() const { return masterRichText_; }
+    TWPRichText* CellEditor() const override { return cellEditor_; }
+    TWPRichText* MasterRichText() const override { return masterRichText_; }
     TWPToolBar* RichTextToolBar() const { return toolBar_; }
     QScrollArea* ScrollBox() const { return scrollBox_; }
     TMRUFileList* RecentFiles() const { return recentFiles_; }
@@ -85,13 +86,13 @@ public:
 
     // --- Operations the rest of the program calls.
     // Stores the flag; the command states follow when it changed.
-    void SetModified(bool modified);
+    void SetModified(bool modified) override;
     // Enables, shows and captions every command for the current document.
     void SetButtons();
     // "Vellumy", the file name in brackets, the zoom percentage in brackets.
     void SetCaption();
     // Writes the cell editor's text back into the cell it holds and hides it.
-    void DoSaveRichtext();
+    void DoSaveRichtext() override;
     // Opens a document; false (with the page hidden and no current file)
     // when it is missing or cannot be read, after saying so.
     bool OpenCalendarFile(const QString& path);

@@ -99,21 +99,8 @@ TCalendarProperties::~TCalendarProperties()
     // stored into an example that is going away.
     monthMemo_->removeEventFilter(this);
     dayMemo_->removeEventFilter(this);
-
-    // Every page deletes the shared object clipboard file when it goes; the
-    // example is only a preview, so what the user cut or copied on the real
-    // page is put back after it.
-    const QString clipboard = example_->ClipboardFile();
-    QByteArray kept;
-    QFile file(clipboard);
-    const bool hadClipboard = file.open(QIODevice::ReadOnly);
-    if (hadClipboard) {
-        kept = file.readAll();
-        file.close();
-    }
+    // The example does not own the object clipboard file: it stays.
     delete example_;
-    if (hadClipboard && file.open(QIODevice::WriteOnly))
-        file.write(kept);
 }
 
 void TCalendarProperties::whenInteractive(const std::function<void()>& change)

@@ -63,8 +63,9 @@ TGBasePanel::TGBasePanel(TComponent* owner, QWidget* parent) : QWidget(parent), 
 
 TGBasePanel::~TGBasePanel()
 {
-    // Every page shares the clipboard file: destroying any page empties it.
-    QFile::remove(clipboardFile_);
+    // The clipboard file is shared by every page: only its owner removes it.
+    if (ownsClipboardFile_)
+        QFile::remove(clipboardFile_);
     QFile::remove(scratchFile_);
     frame_->ClearSelection();
     const QList<TGGraphicControl*> objects = PageObjects();

@@ -125,9 +125,13 @@ public:
 
     TGHandle* SelectionFrame() const { return frame_; }
     QMenu* PageMenu() const { return pageMenu_; }
-    // Program folder + "Clipbrd.tmp" and + "TempFile.tmp"; both are deleted
-    // when a container is destroyed.
+    // User data folder + "Clipbrd.tmp" and + "TempFile.tmp". The scratch file
+    // goes with every container; the clipboard file, which all pages share and
+    // which outlives documents, only with the one page that owns it (the main
+    // window's), so that closing a preview page keeps what was copied.
     const QString& ClipboardFile() const { return clipboardFile_; }
+    bool OwnsClipboardFile() const { return ownsClipboardFile_; }
+    void SetOwnsClipboardFile(bool owns) { ownsClipboardFile_ = owns; }
     const QString& ScratchFile() const { return scratchFile_; }
     // Milliseconds since start of the last paste; 0 before the first.
     qint64 LastPasteTime() const { return lastPasteTime_; }
@@ -284,6 +288,7 @@ private:
     QString scratchFile_;
     QRect bandRect_;  // QRect(QPoint(left, top), QPoint(right, bottom)) as dragged
     qint64 lastPasteTime_ = 0;
+    bool ownsClipboardFile_ = false;
     bool paintingSuspended_ = false;
     TFont font_;
     bool clickArmed_ = false;

@@ -317,6 +317,13 @@ void TGGraphicControl::PrintTo(TReportPrinter&, double, double)
 {
 }
 
+void TGGraphicControl::CreatedByTool(TGBasePanel& page, const QRect& rect, const std::function<void()>& endTool)
+{
+    page.Place(this, rect);
+    if (endTool)
+        endTool();
+}
+
 QList<QRect> TGGraphicControl::SelectionMarkRects(const QRect& bounds, bool single)
 {
     // R: the bounds grown by 2 on every side, right and bottom excluded.

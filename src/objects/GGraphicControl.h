@@ -127,6 +127,12 @@ public:
     virtual void PrintTo(TReportPrinter& report, double xOffset, double yOffset);
     // Whether the selection frame draws this object's selection marks.
     virtual bool ShowsSelectionMarks() const { return true; }
+    // The steps after a drawing tool made this object (created and Loaded,
+    // owned by the page's owner): each kind places itself with page.Place,
+    // takes its first look, runs endTool (the page back to the pointer tool)
+    // and opens its own dialog, in the order the kind needs. The base places
+    // the object and ends the tool.
+    virtual void CreatedByTool(TGBasePanel& page, const QRect& rect, const std::function<void()>& endTool);
 
     // Run by a double click on the selected object; unset in the base.
     std::function<void(TGBasePanel& page)> DoubleClickAction;

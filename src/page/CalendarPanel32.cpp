@@ -9,6 +9,7 @@
 
 #include "objects/Cursors.h"
 #include "page/GridLayout.h"
+#include "page/PageObjectClasses.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RegionalSettings.h"
 #include "platform/Rounding.h"
@@ -43,6 +44,7 @@ bool isPlainName(const QString& name)
 TCalendarPanel32::TCalendarPanel32(TComponent* owner, QWidget* parent)
     : TGBasePanel(owner, parent)
 {
+    RegisterPageObjectClasses();
     // White page, clear brush, opaque: the page paints every pixel itself.
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);

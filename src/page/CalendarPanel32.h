@@ -131,6 +131,16 @@ public:
     // cursor, psPointing restores both.
     TLPanelState PanelState() const { return panelState_; }
     void SetPanelState(TLPanelState state);
+    // A drawing tool made its one object: the cursor is the default again and
+    // the page is back in psPointing. Raised before the new object opens its
+    // dialog, so the main window's tool buttons follow at once.
+    TGNotifyEvent OnToolEnded;
+    // Creates the active tool's object in the rectangle (widened to 50 when
+    // narrower than 25, made 15 high when lower than 15) and runs its
+    // CreatedByTool steps; nothing while an object is being created.
+    void ToolRectDone(const QRect& rect) override;
+    // The tool's end: default cursor, psPointing, OnToolEnded.
+    void EndTool();
     // Border picture name, without folder and extension.
     QString WMFBorderFile() const { return wmfBorderFile_; }
     void SetWMFBorderFile(const QString& name);

@@ -19,7 +19,7 @@
 // - Writing takes the properties in AllProperties() order and skips those whose
 //   stored condition is false. Ordinal kinds are skipped when they equal their
 //   declared default (a property without one is always written), reals when
-//   0, strings when empty, references when empty or unnamed, events when the
+//   0, strings when empty (unless writtenWhenEmpty), references when empty or unnamed, events when the
 //   handler has no name among the root's methods (TComponent::HasMethod).
 //   An Object property writes the nested object's own properties under
 //   "Name.", then its custom data (TPersistent::DefineProperties).
@@ -73,6 +73,9 @@ struct TPropertyInfo {
     std::optional<qint64> defaultValue;
     // Stored condition; empty means always stored.
     std::function<bool(const TPersistent&)> stored;
+    // String: written also when empty (a text the user cleared must not come
+    // back as the constructor's text).
+    bool writeWhenEmpty = false;
 
     const TEnumNames* enumNames = nullptr;   // Enumeration, Set
     const TIntIdents* intIdents = nullptr;   // Integer with named values
@@ -222,6 +225,7 @@ public:
     TClassInfoBuilder& defaultValue(qint64 value) { last().defaultValue = value; return *this; }
     TClassInfoBuilder& noDefault() { last().defaultValue.reset(); return *this; }
     TClassInfoBuilder& notStored() { last().stored = [](const TPersistent&) { return false; }; return *this; }
+    TClassInfoBuilder& writtenWhenEmpty() { last().writeWhenEmpty = true; return *this; }
     template <class F>
     TClassInfoBuilder& storedWhen(F condition)
     {

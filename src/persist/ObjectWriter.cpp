@@ -284,7 +284,7 @@ void TObjectWriter::writeProperty(TPersistent& object, const TPropertyInfo& prop
     }
     case TPropertyKind::String: {
         const QString value = property.getString(object);
-        if (value.isEmpty())
+        if (value.isEmpty() && !property.writeWhenEmpty)
             return;
         WriteStr(path);
         WriteString(value);

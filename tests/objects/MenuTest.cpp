@@ -352,19 +352,29 @@ TEST_F(MenuTest, FontCommandAppliesTheChosenFontToTheSelection)
     SetFontChooserForTesting({});
 }
 
-TEST(PageLifetime, DestroyingAPageDeletesTheClipboardAndScratchFiles)
+TEST(PageLifetime, OnlyThePageOwningTheClipboardDeletesItScratchFilesGoWithAnyPage)
 {
     TComponent owner;
-    auto* page = new TGBasePanel(&owner);
-    const QString clip = page->ClipboardFile();
-    const QString scratch = page->ScratchFile();
+    const auto makeFiles = [](const TGBasePanel& page) {
+        for (const QString& path : {page.ClipboardFile(), page.ScratchFile()}) {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        }
+    };
+    auto* preview = new TGBasePanel(&owner);
+    const QString clip = preview->ClipboardFile();
+    const QString scratch = preview->ScratchFile();
     EXPECT_TRUE(clip.endsWith(QStringLiteral("/Clipbrd.tmp")));
     EXPECT_TRUE(scratch.endsWith(QStringLiteral("/TempFile.tmp")));
-    for (const QString& path : {clip, scratch}) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    }
-    delete page;
+    makeFiles(*preview);
+    delete preview;
+    EXPECT_TRUE(QFile::exists(clip));
+    EXPECT_FALSE(QFile::exists(scratch));
+
+    auto* main = new TGBasePanel(&owner);
+    main->SetOwnsClipboardFile(true);
+    makeFiles(*main);
+    delete main;
     EXPECT_FALSE(QFile::exists(clip));
     EXPECT_FALSE(QFile::exists(scratch));
 }

@@ -8,6 +8,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "objects/kinds/PageObjectKinds.h"
+
 namespace {
 QList<ToolCommand>& commands()
 {
@@ -49,6 +51,7 @@ int main(int argc, char* argv[])
             setenv("XDG_RUNTIME_DIR", runtime.constData(), 1);
     }
     QApplication app(argc, argv);
+    InstallPageObjectKinds();
     QStringList arguments = QCoreApplication::arguments().mid(1);
     if (arguments.isEmpty() || arguments.first() == QLatin1String("--help")
         || arguments.first() == QLatin1String("-h")) {
