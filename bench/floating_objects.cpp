@@ -9,19 +9,26 @@
 
 #include "objects/kinds/GFlatCalendar.h"
 #include "objects/kinds/GPRichBaseLabel.h"
+#include "page/MainWindowServices.h"
 #include "persist/Component.h"
 #include "richtext/WPRichText.h"
 #include "richtext/WPRtfStorage.h"
 
 namespace {
 
-class Form : public QWidget, public TComponent {
+// Owns the objects and lends them its master control, as the main window does.
+class Form : public QWidget, public TComponent, public TMainWindowServices {
 public:
-    Form()
-    {
-        auto* master = new TWPRichText(this);
-        master->setObjectName(QStringLiteral("MASTERWPRICHTEXT"));
-    }
+    Form() : master_(new TWPRichText(this)) { master_->setObjectName(QStringLiteral("MASTERWPRICHTEXT")); }
+    TWPRichText* MasterRichText() const override { return master_; }
+    TWPRichText* CellEditor() const override { return nullptr; }
+    int CurrentCell() const override { return 0; }
+    TWPRtfStorage* EditedCellText() const override { return nullptr; }
+    void DoSaveRichtext() override {}
+    void SetModified(bool) override {}
+
+private:
+    TWPRichText* master_;
 };
 
 void BM_FlatCalendarPaint(benchmark::State& state)

@@ -5,8 +5,10 @@
 #include <QPicture>
 
 #include "objects/Cursors.h"
+#include "objects/GBasePanel.h"
 #include "objects/kinds/ObjectColorChooser.h"
 #include "objects/kinds/RichTextLabelEditor.h"
+#include "page/MainWindowServices.h"
 #include "persist/ClassInfo.h"
 #include "platform/ScreenMetrics.h"
 #include "print/ReportPrinter.h"
@@ -70,18 +72,11 @@ void TGPRichBaseLabel::SetBorderStyle(TBorderStyle style)
 
 TWPRichText* TGPRichBaseLabel::FindMaster(TComponent* owner)
 {
-    // The first form up the owner chain, then its rich-text controls by name.
-    for (TComponent* c = owner; c; c = c->Owner()) {
-        auto* widget = dynamic_cast<QWidget*>(c);
-        if (!widget || !widget->isWindow())
-            continue;
-        const QList<TWPRichText*> controls = widget->findChildren<TWPRichText*>();
-        for (TWPRichText* control : controls)
-            if (control->objectName().toUpper() == QLatin1String(MasterName))
-                return control;
+    TMainWindowServices* window = MainWindowOf(owner);
+    TWPRichText* master = window ? window->MasterRichText() : nullptr;
+    if (!master || master->objectName().toUpper() != QLatin1String(MasterName))
         return nullptr;
-    }
-    return nullptr;
+    return master;
 }
 
 void TGPRichBaseLabel::Loaded()
@@ -108,6 +103,19 @@ void TGPRichBaseLabel::Loaded()
     editItem_ = add("Edit", [this] { EditCommand(); });
     DoubleClickAction = [this](TGBasePanel&) { EditCommand(); };
     PopupOpening();
+}
+
+void TGPRichBaseLabel::CreatedByTool(TGBasePanel& page, const QRect& rect, const std::function<void()>& endTool)
+{
+    page.Place(this, rect);
+    SetApplicationCursor(crDefault);
+    SetTransparent(false);
+    SetBorderStyle(bsSingle);
+    QPointer<TGPRichBaseLabel> self(this);
+    if (endTool)
+        endTool();
+    if (self)
+        EditCommand();
 }
 
 void TGPRichBaseLabel::PopupOpening()

@@ -52,6 +52,9 @@ public:
     void Loaded() override;
     void PopupOpening() override;
     void PrintTo(TReportPrinter& report, double xOffset, double yOffset) override;
+    // Placed, opaque with a frame, the tool ended, then straight into the
+    // editor.
+    void CreatedByTool(TGBasePanel& page, const QRect& rect, const std::function<void()>& endTool) override;
 
     // The text laid out on the box's unzoomed page and drawn at the zoom
     // into (0, 0, Width, Height), with background and frame.
@@ -65,7 +68,8 @@ public:
     // "Edit": the text in the rich text editor; on OK the box takes it.
     void EditCommand();
 
-    // The master control on the first form up the owner chain of `owner`.
+    // The main window's master control, found through the owners of `owner`
+    // and accepted by its name.
     static TWPRichText* FindMaster(TComponent* owner);
 
     static const TEnumNames& BorderStyleNames();

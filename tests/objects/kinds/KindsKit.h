@@ -13,14 +13,21 @@
 
 #include "TestSupport.h"
 #include "objects/GBasePanel.h"
+#include "page/MainWindowServices.h"
 #include "persist/Component.h"
 
 class TWPRichText;
 
 // A window that owns page objects, like the main window.
-class KindsForm : public QWidget, public TComponent {
+class KindsForm : public QWidget, public TComponent, public TMainWindowServices {
 public:
     explicit KindsForm(bool withMaster = true);
+    TWPRichText* MasterRichText() const override { return master; }
+    TWPRichText* CellEditor() const override { return nullptr; }
+    int CurrentCell() const override { return 0; }
+    TWPRtfStorage* EditedCellText() const override { return nullptr; }
+    void DoSaveRichtext() override {}
+    void SetModified(bool) override {}
     TGBasePanel* page = nullptr;
     TWPRichText* master = nullptr;
     int changes = 0;
