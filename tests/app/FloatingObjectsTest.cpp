@@ -11,7 +11,11 @@
 
 #include "MainTestSupport.h"
 #include "app/PrintCommands.h"
+#include <QLineEdit>
+
 #include "objects/kinds/FlatCalendarEditor.h"
+#include "objects/kinds/GPLabel.h"
+#include "objects/kinds/GetLabelText.h"
 #include "objects/kinds/GFlatCalendar.h"
 #include "objects/kinds/GPRichBaseLabel.h"
 #include "objects/kinds/RichTextLabelEditor.h"
@@ -106,6 +110,14 @@ TEST_F(FloatingObjectsTest, ToolsDrawObjectsThatComeBackAndPrintWhereTheyStand)
     EXPECT_EQ(page.PanelState(), psPointing);
     EXPECT_TRUE(window.findChild<QToolButton*>(QStringLiteral("Pointerbutton"))->isChecked());
 
+    // A text label: its text dialog follows.
+    WhenModal<TGetLabelText>([](TGetLabelText& dialog) {
+        dialog.findChild<QLineEdit*>(QStringLiteral("LabelText"))->setText(QStringLiteral("Holidays"));
+        dialog.findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
+    });
+    drawWith(window, "DrawLabelButton", QRect(60, 60, 120, 30));
+    EXPECT_EQ(page.PanelState(), psPointing);
+
     // Two floating calendars, one turned French with a shadow in its dialog.
     drawWith(window, "PSpeedButton1", QRect(40, 500, 240, 190));
     drawWith(window, "PSpeedButton1", QRect(400, 500, 240, 190));
@@ -144,6 +156,9 @@ TEST_F(FloatingObjectsTest, ToolsDrawObjectsThatComeBackAndPrintWhereTheyStand)
     const QList<TGPRichBaseLabel*> boxes = objectsOf<TGPRichBaseLabel>(reopened);
     const QList<TGFlatCalendar*> calendars = objectsOf<TGFlatCalendar>(reopened);
     ASSERT_EQ(boxes.size(), 1);
+    const QList<TGPLabel*> labels = objectsOf<TGPLabel>(reopened);
+    ASSERT_EQ(labels.size(), 1);
+    EXPECT_EQ(labels[0]->Caption(), QStringLiteral("Holidays"));
     ASSERT_EQ(calendars.size(), 2);
     EXPECT_EQ(boxes[0]->BoundsRect(), QRect(420, 40, 190, 40));
     EXPECT_FALSE(boxes[0]->Transparent());
@@ -163,6 +178,7 @@ TEST_F(FloatingObjectsTest, ToolsDrawObjectsThatComeBackAndPrintWhereTheyStand)
     const QList<Word> words = pdfWords(pdf);
     const auto inches = [](const QRect& r) { return QRectF(r.x() / 96.0, r.y() / 96.0, r.width() / 96.0, r.height() / 96.0); };
     EXPECT_EQ(wordsInside(words, inches(boxes[0]->BoundsRect())).join(' '), QStringLiteral("Quarterly review in hall"));
+    EXPECT_EQ(wordsInside(words, inches(labels[0]->BoundsRect())), QStringList{"Holidays"});
     const QStringList english1998 = wordsInside(words, inches(calendars[0]->BoundsRect()));
     const QStringList french1998 = wordsInside(words, inches(calendars[1]->BoundsRect()));
     for (const char* day : {"1", "15", "31", "March", "1998"})

@@ -1,8 +1,10 @@
 #include "ToolPage.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <cstdio>
 
+#include "objects/GLabelObjectFiler.h"
 #include "page/CalendarPanel32.h"
 #include "persist/FilerError.h"
 
@@ -46,5 +48,34 @@ bool OpenToolPage(const char* command, const QString& path, ToolPage& opened, bo
                      qPrintable(path));
         return false;
     }
+    return true;
+}
+
+bool IsClipboardFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    // A list begin, then a root record's signature or at once the list's end;
+    // a document's list starts with its format version, an integer.
+    const QByteArray start = file.read(5);
+    return start.size() >= 2 && start[0] == '\x01' && (start.mid(1) == "TPF0" || start.mid(1) == QByteArray(1, '\0'));
+}
+
+bool OpenToolClipboard(const char* command, const QString& path, ToolPage& opened,
+                       QList<TGGraphicControl*>& objects)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "vellumy-tool %s: cannot read %s\n", command, qPrintable(path));
+        return false;
+    }
+    opened = NewToolPage();
+    try {
+        TGLabelObjectFiler::ReadList(file, opened.owner, opened.page, 0, objects, true);
+    } catch (const std::exception& error) {
+        opened.objectListError = QString::fromUtf8(error.what());
+    }
+    opened.page->AttachAll();
     return true;
 }

@@ -2,6 +2,7 @@
 // page as the program opens it and prints what the page then holds as one JSON
 // object: the style under its property names, date, start time, title, border,
 // the texts of the cells that have one and the page objects back to front.
+// An object clipboard file gives its page objects alone.
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -10,6 +11,7 @@
 #include <QTextDocument>
 #include <cstdio>
 
+#include "ObjectJson.h"
 #include "ToolCommand.h"
 #include "ToolPage.h"
 #include "page/CalendarPanel32.h"
@@ -106,12 +108,8 @@ QJsonObject pageJson(const TCalendarPanel32& page)
     json["cells"] = cells;
 
     QJsonArray objects;
-    for (const TGGraphicControl* object : page.PageObjects()) {
-        objects.append(QJsonObject{
-            {"class", QString::fromLatin1(object->ClassInfo().className)},
-            {"name", object->Name()},
-            {"bounds", QJsonArray{object->Left(), object->Top(), object->Width(), object->Height()}}});
-    }
+    for (TGGraphicControl* object : page.PageObjects())
+        objects.append(PageObjectJson(*object));
     json["objects"] = objects;
     return json;
 }
@@ -123,6 +121,22 @@ int run(const QStringList& arguments)
         return ToolBadUsage;
     }
     const QString& path = arguments[0];
+
+    // An object clipboard file holds page objects only.
+    if (IsClipboardFile(path)) {
+        ToolPage clipboard;
+        QList<TGGraphicControl*> read;
+        if (!OpenToolClipboard("info", path, clipboard, read))
+            return ToolFailed;
+        QJsonArray objects;
+        for (TGGraphicControl* object : read)
+            objects.append(PageObjectJson(*object));
+        QJsonObject json{{"objects", objects}};
+        if (!clipboard.objectListError.isEmpty())
+            json["objectsError"] = clipboard.objectListError;
+        std::fputs(QJsonDocument(json).toJson(QJsonDocument::Indented).constData(), stdout);
+        return ToolOk;
+    }
 
     ToolPage opened;
     if (!OpenToolPage("info", path, opened, true))
@@ -136,6 +150,6 @@ int run(const QStringList& arguments)
     return ToolOk;
 }
 
-ToolCommandRegistration reg({"info", "FILE: what a .QXF/.QXS holds, as JSON", &run});
+ToolCommandRegistration reg({"info", "FILE: what a .QXF/.QXS or an object clipboard file holds, as JSON", &run});
 
 } // namespace

@@ -1,13 +1,15 @@
 // vellumy-tool resave: reads a calendar document or style sheet into a page
 // as the program opens it and writes it out again (by OUT's extension: .QXS a
-// style sheet, anything else a document). An untouched file comes out byte
-// for byte as it went in.
+// style sheet, anything else a document); an object clipboard file is written
+// back as a clipboard file. An untouched file comes out byte for byte as it
+// went in.
 #include <QFileInfo>
 #include <QStringList>
 #include <cstdio>
 
 #include "ToolCommand.h"
 #include "ToolPage.h"
+#include "objects/GLabelObjectFiler.h"
 #include "page/CalendarPanel32.h"
 
 namespace {
@@ -20,6 +22,26 @@ int run(const QStringList& arguments)
     }
     const QString& in = arguments[0];
     const QString& out = arguments[1];
+
+    // A clipboard file comes out as one again, the objects where they were.
+    if (IsClipboardFile(in)) {
+        ToolPage clipboard;
+        QList<TGGraphicControl*> objects;
+        if (!OpenToolClipboard("resave", in, clipboard, objects))
+            return ToolFailed;
+        if (!clipboard.objectListError.isEmpty()) {
+            std::fprintf(stderr, "vellumy-tool resave: the objects of %s could not all be read (%s); %s was not written\n",
+                         qPrintable(in), qPrintable(clipboard.objectListError), qPrintable(out));
+            return ToolFailed;
+        }
+        try {
+            ProgramObjectFiler().WriteObjects(objects, out);
+        } catch (const std::exception& error) {
+            std::fprintf(stderr, "Unable to save %s\n%s\n", qPrintable(out), error.what());
+            return ToolFailed;
+        }
+        return ToolOk;
+    }
 
     ToolPage opened;
     if (!OpenToolPage("resave", in, opened, true))
@@ -44,6 +66,6 @@ int run(const QStringList& arguments)
     return ToolOk;
 }
 
-ToolCommandRegistration reg({"resave", "IN OUT: read a .QXF/.QXS and write it again", &run});
+ToolCommandRegistration reg({"resave", "IN OUT: read a .QXF/.QXS or an object clipboard file and write it again", &run});
 
 } // namespace

@@ -17,7 +17,7 @@
 
 #include "objects/FontChooser.h"
 #include "objects/kinds/GFlatCalendar.h"
-#include "objects/kinds/ObjectColorChooser.h"
+#include "objects/kinds/KindDialogs.h"
 #include "platform/HelpViewer.h"
 
 namespace {
@@ -281,7 +281,7 @@ void TFlatCalendarEditor::buildControls()
     for (const ColorButton& entry : colorButtons) {
         connect(entry.button, &QPushButton::clicked, this, [this, entry] {
             TColor color = (sample_->*entry.get)();
-            if (!ChooseObjectColor(color, this))
+            if (!ChooseKindColor(color, this))
                 return;
             (sample_->*entry.set)(color);
             showSwatch(entry.button, color);

@@ -5,6 +5,7 @@
 #include <QPicture>
 
 #include "objects/kinds/FlatCalendarEditor.h"
+#include "objects/kinds/KindDialogs.h"
 #include "persist/ClassInfo.h"
 #include "platform/ScreenMetrics.h"
 #include "print/ReportPrinter.h"
@@ -159,7 +160,7 @@ void TGFlatCalendar::PropertiesCommand()
     const float zoom = ZoomFactor() * 10 == 0 ? 1.0f : ZoomFactor();
     sample.resize(int(Width() / zoom), int(Height() / zoom));
     editor.LoadFromSample();
-    if (editor.exec() != QDialog::Accepted)
+    if (RunKindDialog(editor) != QDialog::Accepted)
         return;
     AssignSettings(sample);
     update();

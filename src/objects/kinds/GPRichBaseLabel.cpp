@@ -6,7 +6,7 @@
 
 #include "objects/Cursors.h"
 #include "objects/GBasePanel.h"
-#include "objects/kinds/ObjectColorChooser.h"
+#include "objects/kinds/KindDialogs.h"
 #include "objects/kinds/RichTextLabelEditor.h"
 #include "page/MainWindowServices.h"
 #include "persist/ClassInfo.h"
@@ -189,7 +189,7 @@ void TGPRichBaseLabel::PrintTo(TReportPrinter& report, double xOffset, double yO
 void TGPRichBaseLabel::ColorCommand()
 {
     TColor color = bgColor_;
-    if (!ChooseObjectColor(color, this))
+    if (!ChooseKindColor(color, this))
         return;
     SetBGColor(color);
     NotifyChange();
@@ -212,7 +212,7 @@ void TGPRichBaseLabel::EditCommand()
     editor.Editor()->SetPageSize(page.width(), page.height());
     editor.Editor()->SetPageMargins(QMargins());
     editor.SetZoom(qRound(double(ZoomFactor()) * 100));
-    if (editor.exec() != QDialog::Accepted)
+    if (RunKindDialog(editor) != QDialog::Accepted)
         return;
     TWPRtfStorage edited;
     editor.Editor()->SaveToStorage(edited);

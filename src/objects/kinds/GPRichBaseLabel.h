@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "objects/GGraphicControl.h"
+#include "objects/kinds/GBaseLabel.h"  // TBorderStyle
 #include "persist/Color.h"
 #include "richtext/WPRichText.h"
 
@@ -16,7 +17,6 @@ class QPainter;
 class TWPRtfStorage;
 class TWPRtfText;
 
-enum TBorderStyle : int { bsNone, bsSingle };
 
 // Loaded() found no master control on the owner's form.
 class ENoMasterWPRich : public std::exception {

@@ -12,7 +12,7 @@
 
 #include "KindsKit.h"
 #include "objects/kinds/GPRichBaseLabel.h"
-#include "objects/kinds/ObjectColorChooser.h"
+#include "objects/kinds/KindDialogs.h"
 #include "objects/kinds/RichTextLabelEditor.h"
 #include "persist/ObjectReader.h"
 #include "persist/ObjectWriter.h"
@@ -150,12 +150,12 @@ TEST_F(RichTextBoxTest, MenuEntriesAndWhatMarksTheDocumentChanged)
     EXPECT_GT(form.changes, changes);
 
     changes = form.changes;
-    SetObjectColorChooserForTesting([](TColor& color) {
+    SetKindColorChooserForTesting([](TColor& color) {
         color = 0x00FFFF;  // yellow
         return true;
     });
     menuEntry(*box, "BackgroundColor")->trigger();
-    SetObjectColorChooserForTesting({});
+    SetKindColorChooserForTesting({});
     EXPECT_FALSE(box->Transparent());
     EXPECT_EQ(box->BGColor(), 0x00FFFFu);
     EXPECT_GT(form.changes, changes);
