@@ -453,6 +453,9 @@ void TGBasePanel::MouseDown(const TGMouse& mouse)
     } else {
         rubberBand_ = true;
         SetPageCursor(this, crHandPoint);
+        // Escape reaches the page wherever the keyboard focus is.
+        if (!pointing_)
+            watchEscape(true);
     }
     if (OnMouseDown)
         OnMouseDown(this, mouse);
@@ -489,6 +492,7 @@ void TGBasePanel::MouseUp(const TGMouse& mouse)
             bandRect_.setBottom(oldTop);
         }
         rubberBand_ = false;
+        watchEscape(false);
         const QRect rect(bandRect_.left(), bandRect_.top(), bandRect_.right() - bandRect_.left(),
                          bandRect_.bottom() - bandRect_.top());
         QPointer<TGBasePanel> self(this);
@@ -508,6 +512,38 @@ void TGBasePanel::MouseUp(const TGMouse& mouse)
     }
     if (OnMouseUp)
         OnMouseUp(this, mouse);
+}
+
+void TGBasePanel::CancelToolRect()
+{
+    if (!rubberBand_ || pointing_)
+        return;
+    drawBand(normalizedBand());
+    rubberBand_ = false;
+    watchEscape(false);
+    update(normalizedBand().adjusted(-1, -1, 1, 1));
+    SetPageCursor(this, crDrag);
+}
+
+void TGBasePanel::watchEscape(bool on)
+{
+    if (on == watchingEscape_)
+        return;
+    watchingEscape_ = on;
+    if (on)
+        QCoreApplication::instance()->installEventFilter(this);
+    else
+        QCoreApplication::instance()->removeEventFilter(this);
+}
+
+bool TGBasePanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
+        rubberBand_ && !pointing_) {
+        CancelToolRect();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TGBasePanel::SelectInRect(const QRect& rect, bool shift)

@@ -207,6 +207,10 @@ public:
     QPoint LastMouseGlobalPos() const { return lastGlobalPos_; }
     void NotePointer(const QPoint& pagePos, const QPoint& globalPos);
 
+    // Escape while a drawing tool's rectangle is dragged: the rectangle goes
+    // and nothing is created; the tool stays armed for another try.
+    void CancelToolRect();
+
     // The page objects touched by the rectangle selected, Shift toggling.
     void SelectInRect(const QRect& rect, bool shift);
 
@@ -237,6 +241,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     // The point of the last left button release that made a click.
     QPoint ClickPos() const { return clickPos_; }
@@ -252,6 +257,7 @@ private:
     void frameMouseUp(QObject* sender, const TGMouse& mouse);
     void frameKeyDown(QObject* sender, int& key, Qt::KeyboardModifiers modifiers);
     void drawBand(const QRect& rect);
+    void watchEscape(bool on);
     QRect normalizedBand() const;
     int childControlCount() const;
     TPersistent* pictureObject() { return &picture_; }
@@ -274,6 +280,7 @@ private:
     float zoomFactor_ = 1.0f;
     QPointer<QMenu> pageMenu_;
     bool rubberBand_ = false;
+    bool watchingEscape_ = false;
     bool rescaling_ = false;
     TGHandle* frame_ = nullptr;
     TGXorOverlay* overlay_ = nullptr;

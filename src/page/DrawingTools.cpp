@@ -74,7 +74,7 @@ void TCalendarPanel32::ToolRectDone(const QRect& rect)
 
 void TCalendarPanel32::EndTool()
 {
-    SetApplicationCursor(crDefault);
+    SetPageCursor(this, crDefault);
     SetPanelState(psPointing);
     if (OnToolEnded)
         OnToolEnded(this);
