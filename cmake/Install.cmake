@@ -3,7 +3,7 @@
 # installed), and the desktop's entry, file types, icons and metainfo.
 include(GNUInstallDirs)
 
-set(VELLUMY_APP_ID org.example.Vellumy)
+set(VELLUMY_APP_ID org.vellumy.Vellumy)
 set(VELLUMY_DESKTOP_SOURCE ${CMAKE_SOURCE_DIR}/assets/desktop)
 
 install(TARGETS vellumy vellumy-tool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

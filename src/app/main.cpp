@@ -109,7 +109,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Vellumy"));
     QApplication::setApplicationVersion(QStringLiteral(VELLUMY_VERSION));
     // The desktop entry's name: the desktop matches the window to its entry.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Vellumy"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vellumy.Vellumy"));
 
     QStringList files;
     for (const QString& file : line.files)

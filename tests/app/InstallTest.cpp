@@ -62,15 +62,15 @@ TEST(Install, APrefixHoldsTheDesktopProgramAndStaysUntouched)
     EXPECT_EQ(bin.entryList(QDir::Files), (QStringList{QStringLiteral("vellumy"), QStringLiteral("vellumy-tool")}));
     EXPECT_TRUE(QFileInfo(at(QStringLiteral("bin/vellumy"))).isExecutable());
     for (const char* path : {"share/vellumy/Borders/Classic.wpo", "share/vellumy/Borders/Classic.wls",
-                             "share/vellumy/Help/index.html", "share/applications/org.example.Vellumy.desktop",
-                             "share/mime/packages/org.example.Vellumy.xml",
-                             "share/metainfo/org.example.Vellumy.metainfo.xml",
-                             "share/icons/hicolor/scalable/apps/org.example.Vellumy.svg",
+                             "share/vellumy/Help/index.html", "share/applications/org.vellumy.Vellumy.desktop",
+                             "share/mime/packages/org.vellumy.Vellumy.xml",
+                             "share/metainfo/org.vellumy.Vellumy.metainfo.xml",
+                             "share/icons/hicolor/scalable/apps/org.vellumy.Vellumy.svg",
                              "share/icons/hicolor/scalable/mimetypes/application-x-vellumy-calendar.svg",
                              "share/icons/hicolor/scalable/mimetypes/application-x-vellumy-style.svg"})
         EXPECT_TRUE(QFileInfo(at(QString::fromLatin1(path))).isFile()) << path;
     for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-        const QImage icon(at(QStringLiteral("share/icons/hicolor/%1x%1/apps/org.example.Vellumy.png").arg(size)));
+        const QImage icon(at(QStringLiteral("share/icons/hicolor/%1x%1/apps/org.vellumy.Vellumy.png").arg(size)));
         EXPECT_EQ(icon.size(), QSize(size, size)) << size;
         EXPECT_FALSE(QImage(at(QStringLiteral("share/icons/hicolor/%1x%1/mimetypes/application-x-vellumy-calendar.png")
                                    .arg(size)))
@@ -80,7 +80,7 @@ TEST(Install, APrefixHoldsTheDesktopProgramAndStaysUntouched)
     EXPECT_FALSE(QFileInfo::exists(at(QStringLiteral("share/vellumy/QX.ini"))));
 
     // The entry starts the installed program, and the desktop's checkers accept it.
-    QFile entry(at(QStringLiteral("share/applications/org.example.Vellumy.desktop")));
+    QFile entry(at(QStringLiteral("share/applications/org.vellumy.Vellumy.desktop")));
     ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
     const QString entryText = QString::fromUtf8(entry.readAll());
     EXPECT_TRUE(entryText.contains(QStringLiteral("Exec=\"%1\" %f").arg(at(QStringLiteral("bin/vellumy")))))
@@ -94,7 +94,7 @@ TEST(Install, APrefixHoldsTheDesktopProgramAndStaysUntouched)
     if (!QStandardPaths::findExecutable(QStringLiteral("appstreamcli")).isEmpty()) {
         const Ran validated = run(QStringLiteral("appstreamcli"),
                                   {QStringLiteral("validate"), QStringLiteral("--no-net"),
-                                   at(QStringLiteral("share/metainfo/org.example.Vellumy.metainfo.xml"))});
+                                   at(QStringLiteral("share/metainfo/org.vellumy.Vellumy.metainfo.xml"))});
         EXPECT_EQ(validated.exitCode, 0) << validated.output.toStdString();
     }
     // The file types compile into the desktop's database, by name and by
@@ -102,8 +102,8 @@ TEST(Install, APrefixHoldsTheDesktopProgramAndStaysUntouched)
     if (!QStandardPaths::findExecutable(QStringLiteral("update-mime-database")).isEmpty()) {
         const QString mime = dir.filePath(QStringLiteral("mime"));
         QDir().mkpath(mime + QStringLiteral("/packages"));
-        QFile::copy(at(QStringLiteral("share/mime/packages/org.example.Vellumy.xml")),
-                    mime + QStringLiteral("/packages/org.example.Vellumy.xml"));
+        QFile::copy(at(QStringLiteral("share/mime/packages/org.vellumy.Vellumy.xml")),
+                    mime + QStringLiteral("/packages/org.vellumy.Vellumy.xml"));
         const Ran updated = run(QStringLiteral("update-mime-database"), {mime});
         EXPECT_EQ(updated.exitCode, 0) << updated.output.toStdString();
         QFile globs(mime + QStringLiteral("/globs2"));

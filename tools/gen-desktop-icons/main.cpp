@@ -107,7 +107,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     const QString out = QString::fromLocal8Bit(argv[1]);
-    const bool ok = save(out, QStringLiteral("apps"), QStringLiteral("org.example.Vellumy"), appIcon)
+    const bool ok = save(out, QStringLiteral("apps"), QStringLiteral("org.vellumy.Vellumy"), appIcon)
         && save(out, QStringLiteral("mimetypes"), QStringLiteral("application-x-vellumy-calendar"),
                 [](QPainter& p) { documentIcon(p, Red); })
         && save(out, QStringLiteral("mimetypes"), QStringLiteral("application-x-vellumy-style"),

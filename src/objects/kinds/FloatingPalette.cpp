@@ -182,8 +182,8 @@ void TFloatingPalette::BonusIconSetsClick()
         return;
     bonusAction_->setChecked(false);
     ShowInfo(QStringLiteral("No Bonus Sets Found!\r\r"
-                            "Bonus icon sets are icon libraries (.icl files) downloaded from the Vellumy web site, "
-                            "https://vellumy.example.org/. Put them in the folder ")
+                            "Bonus icon sets are icon libraries (.icl files) downloaded from the Vellumy web "
+                            "site. Put them in the folder ")
              + QDir::toNativeSeparators(UserDataFolder() + BonusFolder)
              + QStringLiteral(" and they are listed here the next time Vellumy starts."));
 }
