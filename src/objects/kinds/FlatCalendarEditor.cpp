@@ -11,9 +11,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QToolButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
-#include <QWhatsThis>
 
 #include "objects/FontChooser.h"
 #include "objects/kinds/GFlatCalendar.h"
@@ -230,18 +230,12 @@ void TFlatCalendarEditor::buildControls()
     ok->setDefault(true);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     cancel->setObjectName(QStringLiteral("CancelButton"));
-    auto* help = new QPushButton(QStringLiteral("Help"), this);
-    help->setObjectName(QStringLiteral("HelpButton"));
-    auto* mouseHelp = new QPushButton(QStringLiteral("?"), this);
-    mouseHelp->setObjectName(QStringLiteral("MouseHelpButton"));
-    mouseHelp->setFixedWidth(28);
-    for (QPushButton* b : {ok, cancel, help, mouseHelp})
+    QPushButton* help = MakeHelpButton(*this, QStringLiteral("HelpButton"), HelpTopic);
+    for (QWidget* b : std::initializer_list<QWidget*>{ok, cancel, help, MakeMouseHelpButton(*this)})
         buttons->addWidget(b);
     page->addLayout(buttons);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [] { ShowHelpTopic(HelpTopic); });
-    connect(mouseHelp, &QPushButton::clicked, this, [] { QWhatsThis::enterWhatsThisMode(); });
 
     // Every change goes to the sample at once.
     auto comboApplies = [this](QComboBox* box, auto apply) {

@@ -9,11 +9,12 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QToolButton>
 #include <QTextCursor>
 #include <QVBoxLayout>
-#include <QWhatsThis>
 
 #include "objects/Cursors.h"
+#include "objects/kinds/KindDialogs.h"
 #include "platform/HelpViewer.h"
 #include "platform/Rounding.h"
 #include "richtext/WPRichText.h"
@@ -102,21 +103,16 @@ TRichTextLabelEditor::TRichTextLabelEditor(QWidget* parent) : QDialog(parent)
     ok->setDefault(true);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     cancel->setObjectName(QStringLiteral("CancelButton"));
-    auto* help = new QPushButton(QStringLiteral("Help"), this);
-    help->setObjectName(QStringLiteral("HelpButton"));
-    auto* mouseHelp = new QPushButton(QStringLiteral("?"), this);
-    mouseHelp->setObjectName(QStringLiteral("MouseHelpButton"));
-    mouseHelp->setFixedWidth(28);
-    for (QPushButton* b : {ok, cancel, help, mouseHelp}) {
+    QPushButton* help = MakeHelpButton(*this, QStringLiteral("HelpButton"), HelpTopic);
+    for (QPushButton* b : {ok, cancel, help}) {
         b->setAutoDefault(false);
         buttons->addWidget(b);
     }
+    buttons->addWidget(MakeMouseHelpButton(*this));
     ok->setDefault(true);
     column->addLayout(buttons);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [] { ShowHelpTopic(HelpTopic); });
-    connect(mouseHelp, &QPushButton::clicked, this, [] { QWhatsThis::enterWhatsThisMode(); });
 
     toolBar_->setWhatsThis(QStringLiteral("Fonts, sizes, colours, styles and alignment of the text; the last two "
                                           "buttons zoom the text in and out."));
