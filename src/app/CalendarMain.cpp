@@ -321,6 +321,9 @@ void TCalendarMain::buildRecentFiles()
     recentFiles_->SetAutoSaveName(IniFileName());
     recentFiles_->SetAutoSaveKey(QStringLiteral("MRU"));
     recentFiles_->SetAutoSave(false);
+    // Another document replaces this one only after the save question; a
+    // cancel keeps both the work and the entry.
+    recentFiles_->CanOpenItem = [this](const QString&) { return CheckSaveNeeded(); };
     // Opened after the menu has closed: the click's entry is being removed.
     recentFiles_->OnMRUItemClick = [this](const QString& path) { OpenCalendarFile(path); };
     recentFiles_->SetFileMenu(fileMenu_);

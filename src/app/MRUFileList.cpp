@@ -175,6 +175,8 @@ void TMRUFileList::Click(int number)
     if (number < 1 || number > items_.size())
         return;
     const QString path = items_[number - 1];
+    if (CanOpenItem && !CanOpenItem(path))
+        return;
     if (removeOnClick_) {
         items_.removeAt(number - 1);
         RebuildMenu();

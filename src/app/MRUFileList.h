@@ -39,6 +39,9 @@ public:
     void SetUseSubmenu(bool on);
     QString SubmenuName() const { return submenuName_; }
     void SetSubmenuName(const QString& name);
+    // Asked before a click takes its entry; false leaves the list as it is
+    // (the user kept the document that is open).
+    std::function<bool(const QString&)> CanOpenItem;
     // Receives the clicked entry's path.
     std::function<void(const QString&)> OnMRUItemClick;
     QMenu* FileMenu() const { return fileMenu_; }

@@ -162,15 +162,30 @@ void TGGraphicControl::SetZoom(float factor)
 void TGGraphicControl::Loaded()
 {
     TComponent::Loaded();
-    if (!HasState(csDesigning))
+    // The menu is made when first asked for: a document of hundreds of
+    // objects would otherwise spend most of its opening on menus never shown.
+    // Running Loaded again gives a fresh menu rather than doubled entries.
+    if (popupMenu_)
+        popupMenu_->deleteLater();
+    popupMenu_ = nullptr;
+    menuWanted_ = !HasState(csDesigning);
+}
+
+QMenu* TGGraphicControl::PopupMenu()
+{
+    if (!popupMenu_ && menuWanted_)
         buildPopupMenu();
+    return popupMenu_;
+}
+
+QAction* TGGraphicControl::LockedMenuItem()
+{
+    PopupMenu();
+    return lockedItem_;
 }
 
 void TGGraphicControl::buildPopupMenu()
 {
-    // Running Loaded again gives a fresh menu rather than doubled entries.
-    if (popupMenu_)
-        popupMenu_->deleteLater();
     popupMenu_ = new QMenu;
     popupMenu_->setObjectName(QStringLiteral("PopupMenu"));
     connect(popupMenu_, &QMenu::aboutToShow, this, [this] { PopupOpening(); });
@@ -188,6 +203,12 @@ void TGGraphicControl::buildPopupMenu()
     popupMenu_->addSeparator();
     AddMenuCommand(QStringLiteral("Center Vertically"), TGObjectCommand::CenterVertically);
     AddMenuCommand(QStringLiteral("Center Horizontally"), TGObjectCommand::CenterHorizontally);
+    AddPopupEntries(*popupMenu_);
+    PopupOpening();
+}
+
+void TGGraphicControl::AddPopupEntries(QMenu&)
+{
 }
 
 QAction* TGGraphicControl::AddMenuCommand(const QString& caption, TGObjectCommand command)

@@ -96,10 +96,12 @@ public:
     // Rescales the bounds from the current factor to `factor`.
     void SetZoom(float factor);
 
-    // Builds the popup menu (kinds call this first, then append their entries).
+    // Asks for a fresh popup menu, made on first use.
     void Loaded() override;
-    QMenu* PopupMenu() const { return popupMenu_; }
-    QAction* LockedMenuItem() const { return lockedItem_; }
+    // The popup menu, made now if it has not been: the common entries, then
+    // the kind's (AddPopupEntries). Null before Loaded.
+    QMenu* PopupMenu();
+    QAction* LockedMenuItem();
 
     // The change notification: asks the page to raise its LabelChangedEvent
     // (not while the page prints).
@@ -167,6 +169,8 @@ protected:
     virtual void RunCommand(TGObjectCommand command);
     // Appends an entry to the popup menu running `command`.
     QAction* AddMenuCommand(const QString& caption, TGObjectCommand command);
+    // Kinds append their own entries to the menu being made.
+    virtual void AddPopupEntries(QMenu& menu);
 
 private:
     void boundsNotice();
@@ -176,6 +180,7 @@ private:
     bool boundsBusy_ = false;
     float zoomFactor_ = 1.0f;
     QPointer<QMenu> popupMenu_;
+    bool menuWanted_ = false;
     std::array<int, 4> lastBounds_{};  // left, top, right, bottom seen last; zero until the first call
     bool locked_ = false;
     bool unselectable_ = false;

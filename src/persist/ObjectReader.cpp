@@ -25,13 +25,13 @@ bool isIntegerTag(quint8 tag)
     return tag == vaInt8 || tag == vaInt16 || tag == vaInt32;
 }
 
-bool sameName(const QByteArray& a, const QByteArray& b)
+bool sameName(QByteArrayView a, QByteArrayView b)
 {
     return a.size() == b.size() && qstrnicmp(a.constData(), b.constData(), a.size()) == 0;
 }
 
 // Index of a name in a table: exact first, then without regard to case.
-int indexOfName(const TEnumNames& names, const QByteArray& name)
+int indexOfName(const TEnumNames& names, QByteArrayView name)
 {
     for (int i = 0; i < names.size(); ++i)
         if (names[i] == name)
@@ -73,7 +73,7 @@ bool TObjectReader::ensure(int count)
     return true;
 }
 
-void TObjectReader::read(void* data, qint64 size)
+void TObjectReader::readSlow(void* data, qint64 size)
 {
     char* out = static_cast<char*>(data);
     while (size > 0) {
@@ -123,19 +123,11 @@ QByteArray TObjectReader::readBlock(qint64 size)
     return block;
 }
 
-quint8 TObjectReader::NextByte()
+quint8 TObjectReader::refillForNextByte()
 {
     if (!ensure(1))
         fail(EFilerError::ReadError);
     return quint8(buffer_[pos_]);
-}
-
-quint8 TObjectReader::ReadByte()
-{
-    const quint8 b = NextByte();
-    ++pos_;
-    ++consumed_;
-    return b;
 }
 
 bool TObjectReader::AtEnd()
@@ -227,7 +219,8 @@ QString TObjectReader::ReadString()
     const TValueType tag = NextValue();
     if (tag == vaString) {
         ReadByte();
-        return FromAnsi(ReadStr());
+        char bytes[256];
+        return FromAnsi(QByteArrayView(bytes, readShortString(bytes)));
     }
     if (tag == vaLString) {
         ReadByte();
@@ -255,9 +248,11 @@ double TObjectReader::ReadFloat()
 QString TObjectReader::ReadIdent()
 {
     switch (NextValue()) {
-    case vaIdent:
+    case vaIdent: {
         ReadByte();
-        return FromAnsi(ReadStr());
+        char bytes[256];
+        return FromAnsi(QByteArrayView(bytes, readShortString(bytes)));
+    }
     case vaFalse:
         ReadByte();
         return QStringLiteral("False");
@@ -335,9 +330,11 @@ void TObjectReader::skipValue(int depth)
         return;
     }
     case vaString:
-    case vaIdent:
-        ReadStr();
+    case vaIdent: {
+        char bytes[256];
+        readShortString(bytes);
         return;
+    }
     case vaBinary:
     case vaLString: {
         // Stepped over through the buffer, never held whole.
@@ -355,10 +352,12 @@ void TObjectReader::skipValue(int depth)
         }
         return;
     }
-    case vaSet:
-        while (!ReadStr().isEmpty()) {
+    case vaSet: {
+        char bytes[256];
+        while (readShortString(bytes) > 0) {
         }
         return;
+    }
     case vaCollection:
         skipCollection(depth + 1);
         return;
@@ -373,7 +372,8 @@ void TObjectReader::skipCollection(int depth)
         if (isIntegerTag(NextValue()))
             ReadIntegerPayload(ReadValue());
         while (!EndOfList()) {
-            ReadStr();
+            char bytes[256];
+            readShortString(bytes);
             skipValue(depth + 1);
         }
         ReadByte();
@@ -421,14 +421,15 @@ void TObjectReader::indexNames(const TComponent& owner, const TComponent& compon
     // object) is added; anything else means the owner changed, so start over.
     if (namesOwner_ == &owner && namesOwnerCount_ + 1 == components.size() && components.last() == &component) {
         if (!component.Name().isEmpty())
-            ++ownerNames_[component.Name().toCaseFolded()];
+            ++ownerNames_[TFoldedName(component.Name())];
         namesOwnerCount_ = components.size();
         return;
     }
     ownerNames_.clear();
+    ownerNames_.reserve(components.size() + 1);
     for (const TComponent* other : components)
         if (!other->Name().isEmpty())
-            ++ownerNames_[other->Name().toCaseFolded()];
+            ++ownerNames_[TFoldedName(other->Name())];
     namesOwner_ = &owner;
     namesOwnerCount_ = components.size();
 }
@@ -443,27 +444,24 @@ QString TObjectReader::chooseName(TComponent& component, const QString& storedNa
     // Names are looked up in a hash of the owner's names: an owner with
     // thousands of components is not scanned once per record.
     indexNames(*owner, component);
-    const QString ownKey = component.Name().isEmpty() ? QString() : component.Name().toCaseFolded();
-    const auto taken = [&](const QString& key) {
+    const TFoldedName own(component.Name());
+    const auto taken = [&](const TFoldedName& key) {
         const int bearers = ownerNames_.value(key);
-        return (key == ownKey ? bearers - 1 : bearers) > 0;
+        return (!own.IsEmpty() && key == own ? bearers - 1 : bearers) > 0;
     };
-    QString chosen = storedName;
-    QString chosenKey = chosen.toCaseFolded();
-    for (int n = 1; taken(chosenKey); ++n) {
-        chosen = storedName + QLatin1Char('_') + QString::number(n);
-        chosenKey = chosen.toCaseFolded();
-    }
+    TFoldedName chosen(storedName);
+    for (int n = 1; taken(chosen); ++n)
+        chosen = TFoldedName(storedName + QLatin1Char('_') + QString::number(n));
     // The caller gives the component this name: the index follows.
-    if (chosenKey != ownKey) {
-        if (!ownKey.isEmpty()) {
-            auto it = ownerNames_.find(ownKey);
+    if (own.IsEmpty() || !(chosen == own)) {
+        if (!own.IsEmpty()) {
+            auto it = ownerNames_.find(own);
             if (it != ownerNames_.end() && --*it <= 0)
                 ownerNames_.erase(it);
         }
-        ++ownerNames_[chosenKey];
+        ++ownerNames_[chosen];
     }
-    return chosen;
+    return chosen.Name();
 }
 
 namespace {
@@ -534,6 +532,7 @@ void TObjectReader::ReadComponents(TComponent* owner, QWidget* parent,
 
 void TObjectReader::readComponentBody(TComponent& component, RecordContext& context, int depth)
 {
+    lastProperty_ = nullptr;
     while (!EndOfList())
         readProperty(component, context);
     ReadByte();
@@ -597,6 +596,31 @@ void TObjectReader::finishRecord(RecordContext& context)
 // ---------------------------------------------------------------------------
 // Property entries
 
+const TPropertyInfo* TObjectReader::findProperty(const TClassInfo& info, QByteArrayView name)
+{
+    const auto known = successors_.constFind(lastProperty_);
+    if (known != successors_.constEnd() && known->info == &info && known->property->name == name) {
+        lastProperty_ = known->property;
+        return lastProperty_;
+    }
+    // Custom data entries ("Picture.Data") are no properties; each record
+    // names them again, so the last miss is remembered too.
+    if (lastMissClass_ == &info && lastMiss_ == name)
+        return nullptr;
+    const TPropertyInfo* found = info.FindProperty(name);
+    if (!found) {
+        lastMissClass_ = &info;
+        lastMiss_ = name.toByteArray();
+        return nullptr;
+    }
+    // Only an exact spelling is remembered: the check above compares exactly.
+    if (found && found->name == name)
+        successors_.insert(lastProperty_, {&info, found});
+    // A name that is no property (custom data) leaves the chain as it was.
+    lastProperty_ = found;
+    return found;
+}
+
 void TObjectReader::readProperty(TPersistent& instance, RecordContext& context)
 {
     qint64 valueStart = -1;
@@ -613,7 +637,20 @@ void TObjectReader::readProperty(TPersistent& instance, RecordContext& context)
         TPersistent* target = &instance;
         qsizetype from = 0;
         for (qsizetype dot = nextDot(0); dot >= 0; dot = nextDot(from)) {
-            const TPropertyInfo* step = target->ClassInfo().FindProperty(path.sliced(from, dot - from));
+            // Path steps ("Font" of "Font.Size") come in runs and stay outside
+            // the chain of predictions: the last one found is tried first.
+            const QByteArrayView stepName = path.sliced(from, dot - from);
+            const TClassInfo& stepClass = target->ClassInfo();
+            const TPropertyInfo* step = nullptr;
+            if (lastStep_ && lastStepClass_ == &stepClass && lastStep_->name == stepName) {
+                step = lastStep_;
+            } else {
+                step = stepClass.FindProperty(stepName);
+                if (step && step->name == stepName) {
+                    lastStep_ = step;
+                    lastStepClass_ = &stepClass;
+                }
+            }
             if (!step)
                 fail(EFilerError::PropertyDoesNotExist);
             if (step->kind != TPropertyKind::Object || !step->getObject)
@@ -624,7 +661,7 @@ void TObjectReader::readProperty(TPersistent& instance, RecordContext& context)
             from = dot + 1;
         }
         const QByteArrayView name = path.sliced(from);
-        if (const TPropertyInfo* property = target->ClassInfo().FindProperty(name)) {
+        if (const TPropertyInfo* property = findProperty(target->ClassInfo(), name)) {
             readPropertyValue(*target, *property, context);
             return;
         }
@@ -733,14 +770,23 @@ void TObjectReader::readPropertyValue(TPersistent& instance, const TPropertyInfo
     case TPropertyKind::Set: {
         if (tag != vaSet)
             fail(EFilerError::InvalidPropertyValue);
-        const QList<QByteArray> names = ReadSet();
+        ReadByte();
+        // Member names are looked up as they come, each read in place.
+        // The whole set is read before a bad member fails it, so that an error
+        // hook goes on with the next entry.
         qint64 members = 0;
-        for (const QByteArray& name : names) {
-            const int ordinal = property.enumNames ? indexOfName(*property.enumNames, name) : -1;
+        bool bad = false;
+        char bytes[256];
+        for (int length = readShortString(bytes); length > 0; length = readShortString(bytes)) {
+            const int ordinal = property.enumNames
+                ? indexOfName(*property.enumNames, QByteArrayView(bytes, length)) : -1;
             if (ordinal < 0 || ordinal > 31)
-                fail(EFilerError::InvalidPropertyValue);
-            members |= qint64(1) << ordinal;
+                bad = true;
+            else
+                members |= qint64(1) << ordinal;
         }
+        if (bad)
+            fail(EFilerError::InvalidPropertyValue);
         if (property.setOrdinal)
             property.setOrdinal(instance, members);
         return;

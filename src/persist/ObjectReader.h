@@ -3,9 +3,11 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <cstring>
 #include <functional>
 
 #include "persist/ClassInfo.h"
+#include "persist/FoldedName.h"
 #include "persist/ValueType.h"
 
 class QIODevice;
@@ -81,9 +83,20 @@ public:
 
     // Building blocks (the stream dump uses them).
     // The next byte without consuming it; "Stream read error" at the end.
-    quint8 NextByte();
+    quint8 NextByte()
+    {
+        if (pos_ < end_)
+            return quint8(buffer_[pos_]);
+        return refillForNextByte();
+    }
     TValueType NextValue() { return TValueType(NextByte()); }
-    quint8 ReadByte();
+    quint8 ReadByte()
+    {
+        const quint8 b = NextByte();
+        ++pos_;
+        ++consumed_;
+        return b;
+    }
     TValueType ReadValue() { return TValueType(ReadByte()); }
     // A short string (length byte and bytes, no tag).
     QByteArray ReadStr();
@@ -132,7 +145,23 @@ private:
     void skipCollection(int depth);
 
     bool ensure(int count);
-    void read(void* data, qint64 size);
+    quint8 refillForNextByte();
+    void read(void* data, qint64 size)
+    {
+        // Most values sit whole in the buffer.
+        if (size <= end_ - pos_ && size > 0) {
+            std::memcpy(data, buffer_ + pos_, size_t(size));
+            pos_ += int(size);
+            consumed_ += size;
+            return;
+        }
+        readSlow(data, size);
+    }
+    void readSlow(void* data, qint64 size);
+    // The property a class description gives for a name, trying first the one
+    // that followed the previous property last time: records of one class
+    // name their properties in the same order.
+    const TPropertyInfo* findProperty(const TClassInfo& info, QByteArrayView name);
     QByteArray readBlock(qint64 size);
     quint32 readUInt32();
 
@@ -142,7 +171,19 @@ private:
     int end_ = 0;
     qint64 consumed_ = 0;
 
+    struct Successor {
+        const TClassInfo* info;
+        const TPropertyInfo* property;
+    };
+    // Keyed by the property found before (null at the start of a record).
+    QHash<const TPropertyInfo*, Successor> successors_;
+    const TPropertyInfo* lastProperty_ = nullptr;
+    const TClassInfo* lastMissClass_ = nullptr;
+    QByteArray lastMiss_;
+    const TPropertyInfo* lastStep_ = nullptr;
+    const TClassInfo* lastStepClass_ = nullptr;
+
     const TComponent* namesOwner_ = nullptr;
     qsizetype namesOwnerCount_ = -1;
-    QHash<QString, int> ownerNames_;
+    QHash<TFoldedName, int> ownerNames_;
 };

@@ -5,6 +5,7 @@
 
 #include "../page/DocumentTestSupport.h"
 #include "MainTestSupport.h"
+#include "app/MRUFileList.h"
 
 using namespace vellumy::test;
 using namespace doctest;
@@ -43,7 +44,7 @@ void writeFile(const QString& path, const QByteArray& bytes)
 
 } // namespace
 
-TEST_F(MainWindowTest, ACancelledSaveAsCancelsCloseAndOpen)
+TEST_F(MainWindowTest, ACancelledSaveAsCancelsCloseOpenAndARecentFile)
 {
     TCalendarMain& window = start();
     newCalendar(window, 0, true, 1997, 12);
@@ -61,6 +62,14 @@ TEST_F(MainWindowTest, ACancelledSaveAsCancelsCloseAndOpen)
     choose(window, "Open1");
     EXPECT_TRUE(openTitles.isEmpty());
     EXPECT_EQ(saveTitles.size(), 2);
+
+    // A recent file asks too, and a cancel keeps its entry.
+    window.RecentFiles()->Add(programFile(QStringLiteral("Other.QXF")));
+    boxes.answer(true);
+    window.RecentFiles()->Click(1);
+    EXPECT_EQ(saveTitles.size(), 3);
+    EXPECT_EQ(window.RecentFiles()->Items().size(), 1);
+
     EXPECT_TRUE(window.Modified());
     EXPECT_EQ(cellText(window, 10), QStringLiteral("Unsaved"));
     boxes.answer(false);

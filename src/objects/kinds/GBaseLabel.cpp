@@ -421,12 +421,9 @@ void TGBaseLabel::ApplyFont(const TFont& font)
     layoutValid_ = false;
 }
 
-void TGBaseLabel::Loaded()
+void TGBaseLabel::AddPopupEntries(QMenu& menuRef)
 {
-    TGGraphicControl::Loaded();
-    QMenu* menu = PopupMenu();
-    if (HasState(csDesigning) || !menu)
-        return;
+    QMenu* menu = &menuRef;
     menu->addSeparator();
     const auto add = [this](QMenu* into, const QString& caption, auto command) {
         QAction* action = into->addAction(caption);

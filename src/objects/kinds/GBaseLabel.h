@@ -83,7 +83,7 @@ public:
     // The font drawing and measuring use: Font at the zoomed point size.
     QFont DrawingFont() const;
 
-    void Loaded() override;
+    void AddPopupEntries(QMenu& menu) override;
     void BoundsChanged() override;
     void PopupOpening() override;
     void ApplyFont(const TFont& font) override;

@@ -141,13 +141,10 @@ void TGFlatCalendar::AssignSettings(const TGFlatCalendar& other)
     SetCalTransparent(other.CalTransparent());
 }
 
-void TGFlatCalendar::Loaded()
+void TGFlatCalendar::AddPopupEntries(QMenu& menu)
 {
-    TGGraphicControl::Loaded();
-    if (HasState(csDesigning) || !PopupMenu())
-        return;
-    PopupMenu()->addSeparator();
-    QAction* properties = PopupMenu()->addAction(QStringLiteral("Properties"));
+    menu.addSeparator();
+    QAction* properties = menu.addAction(QStringLiteral("Properties"));
     properties->setObjectName(QStringLiteral("Properties"));
     connect(properties, &QAction::triggered, this, [this] { PropertiesCommand(); });
 }

@@ -61,7 +61,7 @@ public:
     void AssignSettings(const TGFlatCalendar& other);
 
     // Adds "Properties" to the popup menu.
-    void Loaded() override;
+    void AddPopupEntries(QMenu& menu) override;
     void PrintTo(TReportPrinter& report, double xOffset, double yOffset) override;
     bool ShowsSelectionMarks() const override { return false; }
 

@@ -69,9 +69,11 @@ void TGImage::Loaded()
 {
     autoSizeRead_ = false;
     TGGraphicControl::Loaded();
-    if (HasState(csDesigning) || !PopupMenu())
-        return;
-    QMenu* menu = PopupMenu();
+}
+
+void TGImage::AddPopupEntries(QMenu& menuRef)
+{
+    QMenu* menu = &menuRef;
     menu->addSeparator();
     QAction* load = menu->addAction(QStringLiteral("Load Image From Disk"));
     connect(load, &QAction::triggered, this, [this] { LoadCommand(); });

@@ -35,15 +35,16 @@ public:
     bool LoadPictureFile(const QString& path, bool stretch, bool autoSize);
 
     void Loaded() override;
+    void AddPopupEntries(QMenu& menu) override;
     void BoundsChanged() override;
     void PopupOpening() override;
     void PrintTo(TReportPrinter& report, double xOffset, double yOffset) override;
     // The Picture tool: placed, the tool ended, then the image browser.
     void CreatedByTool(TGBasePanel& page, const QRect& rect, const std::function<void()>& endTool) override;
 
-    QAction* BorderMenuItem() const { return borderItem_; }
-    QAction* StretchMenuItem() const { return stretchItem_; }
-    QAction* AutoSizeMenuItem() const { return autoSizeItem_; }
+    QAction* BorderMenuItem() { PopupMenu(); return borderItem_; }
+    QAction* StretchMenuItem() { PopupMenu(); return stretchItem_; }
+    QAction* AutoSizeMenuItem() { PopupMenu(); return autoSizeItem_; }
 
     static const TClassInfo& StaticClassInfo();
     const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }

@@ -14,12 +14,10 @@ TGPLabel::TGPLabel(TComponent* owner, QWidget* parent) : TGBaseLabel(owner, pare
 {
 }
 
-void TGPLabel::Loaded()
+void TGPLabel::AddPopupEntries(QMenu& menuRef)
 {
-    TGBaseLabel::Loaded();
-    QMenu* menu = PopupMenu();
-    if (HasState(csDesigning) || !menu)
-        return;
+    TGBaseLabel::AddPopupEntries(menuRef);
+    QMenu* menu = &menuRef;
     menu->addSeparator();
     QAction* text = menu->addAction(QStringLiteral("Text"));
     text->setObjectName(QStringLiteral("Text"));

@@ -8,7 +8,7 @@ class TGPLabel : public TGBaseLabel {
 public:
     explicit TGPLabel(TComponent* owner, QWidget* parent = nullptr);
 
-    void Loaded() override;
+    void AddPopupEntries(QMenu& menu) override;
     void PopupOpening() override;
     // The Text tool's steps: "Enter text..." in the page's font at 20 points,
     // opaque and framed, placed; the tool ends and the text dialog opens.

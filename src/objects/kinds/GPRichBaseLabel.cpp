@@ -85,9 +85,12 @@ void TGPRichBaseLabel::Loaded()
     master_ = FindMaster(Owner());
     if (!master_)
         throw ENoMasterWPRich();
-    QMenu* menu = PopupMenu();
-    if (HasState(csDesigning) || !menu)
-        return;
+    DoubleClickAction = [this](TGBasePanel&) { EditCommand(); };
+}
+
+void TGPRichBaseLabel::AddPopupEntries(QMenu& menuRef)
+{
+    QMenu* menu = &menuRef;
     menu->addSeparator();
     const auto add = [&](const char* caption, auto run) {
         QAction* action = menu->addAction(QString::fromLatin1(caption));
@@ -101,8 +104,6 @@ void TGPRichBaseLabel::Loaded()
     borderItem_ = add("Border", [this] { SetBorderStyle(borderStyle_ == bsSingle ? bsNone : bsSingle); });
     borderItem_->setCheckable(true);
     editItem_ = add("Edit", [this] { EditCommand(); });
-    DoubleClickAction = [this](TGBasePanel&) { EditCommand(); };
-    PopupOpening();
 }
 
 void TGPRichBaseLabel::CreatedByTool(TGBasePanel& page, const QRect& rect, const std::function<void()>& endTool)

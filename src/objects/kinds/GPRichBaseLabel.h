@@ -50,6 +50,7 @@ public:
     // Finds the master control (throws ENoMasterWPRich when there is none)
     // and adds "Transparent", "Background Color", "Border" and "Edit".
     void Loaded() override;
+    void AddPopupEntries(QMenu& menu) override;
     void PopupOpening() override;
     void PrintTo(TReportPrinter& report, double xOffset, double yOffset) override;
     // Placed, opaque with a frame, the tool ended, then straight into the

@@ -226,33 +226,35 @@ void TGSuperText::SetSurfaceType(TSurfaceType type)
 
 // --- Page-object operations ------------------------------------------------
 
+void TGSuperText::AddPopupEntries(QMenu& menu)
+{
+    menu.addSeparator();
+    QAction* font = menu.addAction(QStringLiteral("Font"));
+    font->setObjectName(QStringLiteral("Font"));
+    connect(font, &QAction::triggered, this, [this] { FontCommand(); });
+    transparentItem_ = menu.addAction(QStringLiteral("Transparent"));
+    transparentItem_->setObjectName(QStringLiteral("Transparent"));
+    transparentItem_->setCheckable(true);
+    transparentItem_->setChecked(transparent_);
+    connect(transparentItem_, &QAction::triggered, this,
+            [this] { SetControlTransparent(!transparent_); });
+    QAction* background = menu.addAction(QStringLiteral("Background Color"));
+    background->setObjectName(QStringLiteral("BackgroundColor"));
+    connect(background, &QAction::triggered, this, [this] { BackgroundColorCommand(); });
+    borderItem_ = menu.addAction(QStringLiteral("Border"));
+    borderItem_->setObjectName(QStringLiteral("Border"));
+    borderItem_->setCheckable(true);
+    borderItem_->setChecked(borderStyle_ == bsSingle);
+    connect(borderItem_, &QAction::triggered, this,
+            [this] { SetBorderStyle(borderStyle_ == bsSingle ? bsNone : bsSingle); });
+    QAction* properties = menu.addAction(QStringLiteral("Properties"));
+    properties->setObjectName(QStringLiteral("Properties"));
+    connect(properties, &QAction::triggered, this, [this] { ShowProperties(); });
+}
+
 void TGSuperText::Loaded()
 {
     TGGraphicControl::Loaded();
-    if (QMenu* menu = PopupMenu(); menu && !HasState(csDesigning)) {
-        menu->addSeparator();
-        QAction* font = menu->addAction(QStringLiteral("Font"));
-        font->setObjectName(QStringLiteral("Font"));
-        connect(font, &QAction::triggered, this, [this] { FontCommand(); });
-        transparentItem_ = menu->addAction(QStringLiteral("Transparent"));
-        transparentItem_->setObjectName(QStringLiteral("Transparent"));
-        transparentItem_->setCheckable(true);
-        transparentItem_->setChecked(transparent_);
-        connect(transparentItem_, &QAction::triggered, this,
-                [this] { SetControlTransparent(!transparent_); });
-        QAction* background = menu->addAction(QStringLiteral("Background Color"));
-        background->setObjectName(QStringLiteral("BackgroundColor"));
-        connect(background, &QAction::triggered, this, [this] { BackgroundColorCommand(); });
-        borderItem_ = menu->addAction(QStringLiteral("Border"));
-        borderItem_->setObjectName(QStringLiteral("Border"));
-        borderItem_->setCheckable(true);
-        borderItem_->setChecked(borderStyle_ == bsSingle);
-        connect(borderItem_, &QAction::triggered, this,
-                [this] { SetBorderStyle(borderStyle_ == bsSingle ? bsNone : bsSingle); });
-        QAction* properties = menu->addAction(QStringLiteral("Properties"));
-        properties->setObjectName(QStringLiteral("Properties"));
-        connect(properties, &QAction::triggered, this, [this] { ShowProperties(); });
-    }
     if (surfaceType_ == stGradientFill) {
         try {
             BuildGradient();

@@ -69,6 +69,7 @@ public:
 
     // --- Page-object operations ---------------------------------------------
     void Loaded() override;
+    void AddPopupEntries(QMenu& menu) override;
     void BoundsChanged() override;
     void PopupOpening() override;
     void ApplyFont(const TFont& font) override;
