@@ -155,7 +155,7 @@ void TFloatingPalette::FindBonusSets()
     for (const auto& [name, path] : bonusSets_) {
         QAction* entry = bonusMenu_->addAction(name);
         entry->setCheckable(true);
-        connect(entry, &QAction::triggered, this, [this, name] { LoadBonusSet(name); });
+        connect(entry, &QAction::triggered, this, [this, set = name] { LoadBonusSet(set); });
     }
 }
 
