@@ -259,3 +259,24 @@ TEST_F(FloatingObjectsTest, ToolsDrawObjectsThatComeBackAndPrintWhereTheyStand)
                                                        QStringLiteral("-singlefile"), pdf,
                                                        output + QStringLiteral("/floating-objects-printed")});
 }
+
+// A tool whose object cannot be made (here the rich-text box without its
+// master) shows why, leaves no object, does not mark the document, and hands
+// back the pointer tool.
+TEST_F(FloatingObjectsTest, AFailedCreationLeavesThePageAndTheDocumentAsTheyWere)
+{
+    QTemporaryDir dir;
+    TCalendarMain& window = start();
+    newCalendar(window, 0, false, 1998, 3);
+    nextSave = dir.filePath(QStringLiteral("saved.QXF"));
+    choose(window, "mnuSaveAs");
+    TCalendarPanel32& page = *window.CalendarPanel();
+    ASSERT_FALSE(window.Modified());
+    window.MasterRichText()->setObjectName(QStringLiteral("Elsewhere"));
+    drawWith(window, "DrawRichText", QRect(100, 100, 190, 40));
+    EXPECT_EQ(boxes.lastText(), QStringLiteral("No master rich text object found"));
+    EXPECT_TRUE(objectsOf<TGPRichBaseLabel>(page).isEmpty());
+    EXPECT_FALSE(window.Modified());
+    EXPECT_EQ(page.PanelState(), psPointing);
+    EXPECT_TRUE(window.findChild<QToolButton*>(QStringLiteral("Pointerbutton"))->isChecked());
+}
