@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "common/FuzzSupport.h"
+#include "objects/kinds/HeadlessOwner.h"
 #include "objects/kinds/PageObjectKinds.h"
 #include "page/CalendarPanel32.h"
 #include "persist/FilerError.h"
@@ -32,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     buffer.setData(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
     buffer.open(QIODevice::ReadOnly);
 
-    TComponent owner;
+    THeadlessOwner owner;
     auto* page = new TCalendarPanel32(&owner);
     page->ResetToDefaults();
     try {

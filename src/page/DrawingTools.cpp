@@ -1,10 +1,14 @@
 // The drawing tools: a rectangle dragged out with a tool becomes a new page
 // object of the tool's kind.
 #include <QPointer>
+#include <exception>
+#include <utility>
 
 #include "objects/Cursors.h"
+#include "objects/GHandle.h"
 #include "page/CalendarPanel32.h"
 #include "persist/ClassInfo.h"
+#include "platform/MessageBoxes.h"
 
 namespace {
 
@@ -56,20 +60,48 @@ void TCalendarPanel32::ToolRectDone(const QRect& rect)
     const QByteArray className = classOfTool(panelState_);
     if (className.isEmpty())
         return;
-    const TClassInfo* info = FindClass(className);
-    TComponent* created = info && info->create ? info->create(Owner(), this) : nullptr;
-    auto* object = dynamic_cast<TGGraphicControl*>(created);
-    if (!object) {
-        // A kind this program cannot make: leave the tool rather than keep it.
-        delete created;
-        EndTool();
+
+    // The page's changes are held back while the object is made and passed
+    // on once it stands: a creation that fails leaves the document unmarked.
+    bool changed = false;
+    TGNotifyEvent changeHandler = std::exchange(LabelChangedEvent, [&changed](QObject*) { changed = true; });
+    QPointer<TGGraphicControl> object;
+    QString failure;
+    bool made = false;
+    try {
+        const TClassInfo* info = FindClass(className);
+        TComponent* created = info && info->create ? info->create(Owner(), this) : nullptr;
+        object = dynamic_cast<TGGraphicControl*>(created);
+        if (!object) {
+            delete created;
+        } else {
+            object->Loaded();
+            object->CreatedByTool(*this, area, [self] {
+                if (self)
+                    self->EndTool();
+            });
+            made = true;
+        }
+    } catch (const std::exception& error) {
+        failure = QString::fromLocal8Bit(error.what());
+    }
+    if (!self)
+        return;
+    LabelChangedEvent = std::move(changeHandler);
+    if (made) {
+        if (changed)
+            NotifyChange();
         return;
     }
-    object->Loaded();
-    object->CreatedByTool(*this, area, [self] {
-        if (self)
-            self->EndTool();
-    });
+    // A kind this program cannot make, or one whose creation failed: no
+    // half-made object stays, and the tool ends as after a creation.
+    if (object) {
+        SelectionFrame()->Deselect(object);
+        delete object;
+    }
+    EndTool();
+    if (!failure.isEmpty())
+        ShowInfo(failure);
 }
 
 void TCalendarPanel32::EndTool()

@@ -3,6 +3,7 @@
 // the program closed and started again on it, and every object comes back;
 // the printed page carries the objects' words where they stand.
 #include <QComboBox>
+#include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
@@ -14,6 +15,10 @@
 #include <QLineEdit>
 
 #include "objects/kinds/FlatCalendarEditor.h"
+#include "objects/kinds/GImage.h"
+#include "objects/kinds/GImageBrowser.h"
+#include "objects/kinds/GSuperText.h"
+#include "objects/kinds/SuperTextProperties.h"
 #include "objects/kinds/GPLabel.h"
 #include "objects/kinds/GetLabelText.h"
 #include "objects/kinds/GFlatCalendar.h"
@@ -59,6 +64,23 @@ QList<Word> pdfWords(const QString& pdf)
                                             QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()) / 72)});
     }
     return words;
+}
+
+// The sizes of the images a PDF holds, as "WxH" (pdfimages -list).
+QStringList pdfImageSizes(const QString& pdf)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
+    if (!process.waitForFinished(30000))
+        return {};
+    QStringList sizes;
+    const QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'));
+    for (const QString& line : lines.mid(2)) {
+        const QStringList columns = line.simplified().split(QLatin1Char(' '));
+        if (columns.size() > 4)
+            sizes.append(columns[3] + QLatin1Char('x') + columns[4]);
+    }
+    return sizes;
 }
 
 QStringList wordsInside(const QList<Word>& words, const QRectF& inches)
@@ -135,6 +157,34 @@ TEST_F(FloatingObjectsTest, ToolsDrawObjectsThatComeBackAndPrintWhereTheyStand)
     english->SetMonth(3);
     english->SetYear(1998);
     english->SetShowYear(true);
+
+    // A picture: the browser follows; a small bitmap made here is chosen.
+    QImage bitmap(40, 30, QImage::Format_RGB32);
+    bitmap.fill(Qt::darkCyan);
+    QDir(dir.path()).mkdir(QStringLiteral("pictures"));
+    ASSERT_TRUE(bitmap.save(dir.filePath(QStringLiteral("pictures/tile.bmp")), "BMP"));
+    WhenModal<TGImageBrowser>([&](TGImageBrowser& browser) {
+        browser.SetFolder(dir.filePath(QStringLiteral("pictures")));
+        browser.FileList()->setCurrentRow(0);
+        browser.findChild<QPushButton*>(QStringLiteral("OkButton"))->click();
+    });
+    drawWith(window, "DrawImageButton", QRect(250, 30, 120, 90));
+    EXPECT_EQ(page.PanelState(), psPointing);
+
+    // SuperText: its properties dialog follows, the text and a shadow set there.
+    WhenModal<TSuperTextProperties>([](TSuperTextProperties& dialog) {
+        auto* caption = dialog.findChild<QLineEdit*>(QStringLiteral("CaptionText"));
+        caption->selectAll();
+        QTest::keyClicks(caption, QStringLiteral("Summer"));
+        dialog.findChild<QSpinBox*>(QStringLiteral("ShadowDepthSpinner"))->setValue(3);
+        auto* orientation = dialog.findChild<QComboBox*>(QStringLiteral("ShadowOrientationCombo"));
+        orientation->setCurrentIndex(sdDownRight);
+        emit orientation->activated(sdDownRight);
+        dialog.findChild<QPushButton*>(QStringLiteral("OkButton"))->click();
+    });
+    drawWith(window, "DrawSuperText", QRect(60, 280, 300, 90));
+    EXPECT_EQ(page.PanelState(), psPointing);
+    EXPECT_TRUE(window.findChild<QToolButton*>(QStringLiteral("Pointerbutton"))->isChecked());
     EXPECT_TRUE(window.Modified());
     SaveForInspection(page.grab().toImage(), QStringLiteral("floating-objects-page.png"));
 
@@ -169,6 +219,20 @@ TEST_F(FloatingObjectsTest, ToolsDrawObjectsThatComeBackAndPrintWhereTheyStand)
     EXPECT_EQ(calendars[1]->Month(), 3);
     EXPECT_EQ(calendars[0]->BoundsRect(), QRect(40, 500, 240, 190));
     EXPECT_TRUE(calendars[0]->ShowYear());
+    const QList<TGImage*> pictures = objectsOf<TGImage>(reopened);
+    ASSERT_EQ(pictures.size(), 1);
+    EXPECT_EQ(pictures[0]->BoundsRect(), QRect(250, 30, 120, 90));
+    EXPECT_EQ(pictures[0]->Picture()->Kind(), TPictureKind::Bitmap);
+    EXPECT_EQ(pictures[0]->Picture()->Width(), 40);
+    EXPECT_TRUE(pictures[0]->Stretch());
+    const QList<TGSuperText*> superTexts = objectsOf<TGSuperText>(reopened);
+    ASSERT_EQ(superTexts.size(), 1);
+    EXPECT_EQ(superTexts[0]->BoundsRect(), QRect(60, 280, 300, 90));
+    EXPECT_EQ(superTexts[0]->Caption(), QStringLiteral("Summer"));
+    EXPECT_EQ(superTexts[0]->ShadowDepth(), 3);
+    EXPECT_EQ(superTexts[0]->ShadowOrientation(), sdDownRight);
+    EXPECT_EQ(superTexts[0]->BorderStyle(), bsSingle);
+    EXPECT_FALSE(superTexts[0]->ControlTransparent());
     EXPECT_FALSE(again.Modified());
 
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
@@ -185,10 +249,34 @@ TEST_F(FloatingObjectsTest, ToolsDrawObjectsThatComeBackAndPrintWhereTheyStand)
         EXPECT_TRUE(english1998.contains(QLatin1String(day))) << day << ": " << english1998.join(' ').toStdString();
     for (const char* day : {"1", "15", "31", "Mars"})
         EXPECT_TRUE(french1998.contains(QLatin1String(day))) << day << ": " << french1998.join(' ').toStdString();
+    // SuperText prints its shadow as text and its face as outlines.
+    EXPECT_TRUE(wordsInside(words, inches(superTexts[0]->BoundsRect())).contains(QStringLiteral("Summer")));
+    EXPECT_TRUE(pdfImageSizes(pdf).contains(QStringLiteral("40x30"))) << pdfImageSizes(pdf).join(' ').toStdString();
 
     const QString output = qEnvironmentVariable("VELLUMY_TEST_OUTPUT");
     if (!output.isEmpty())
         QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("96"),
                                                        QStringLiteral("-singlefile"), pdf,
                                                        output + QStringLiteral("/floating-objects-printed")});
+}
+
+// A tool whose object cannot be made (here the rich-text box without its
+// master) shows why, leaves no object, does not mark the document, and hands
+// back the pointer tool.
+TEST_F(FloatingObjectsTest, AFailedCreationLeavesThePageAndTheDocumentAsTheyWere)
+{
+    QTemporaryDir dir;
+    TCalendarMain& window = start();
+    newCalendar(window, 0, false, 1998, 3);
+    nextSave = dir.filePath(QStringLiteral("saved.QXF"));
+    choose(window, "mnuSaveAs");
+    TCalendarPanel32& page = *window.CalendarPanel();
+    ASSERT_FALSE(window.Modified());
+    window.MasterRichText()->setObjectName(QStringLiteral("Elsewhere"));
+    drawWith(window, "DrawRichText", QRect(100, 100, 190, 40));
+    EXPECT_EQ(boxes.lastText(), QStringLiteral("No master rich text object found"));
+    EXPECT_TRUE(objectsOf<TGPRichBaseLabel>(page).isEmpty());
+    EXPECT_FALSE(window.Modified());
+    EXPECT_EQ(page.PanelState(), psPointing);
+    EXPECT_TRUE(window.findChild<QToolButton*>(QStringLiteral("Pointerbutton"))->isChecked());
 }

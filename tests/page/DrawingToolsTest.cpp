@@ -3,28 +3,41 @@
 #include <gtest/gtest.h>
 
 #include <QPointer>
+#include <stdexcept>
 
 #include "objects/GGraphicControl.h"
 #include "page/CalendarPanel32.h"
 #include "page/PageObjectClasses.h"
 #include "persist/ClassInfo.h"
+#include "TestSupport.h"
 
 namespace {
 
-// Stands in for a kind: records its tool steps, and can try a second tool
-// rectangle while it is being made (as a dialog's event loop could).
+// Stands in for a kind: records its tool steps, can try a second tool
+// rectangle while it is being made (as a dialog's event loop could), and can
+// fail in its Loaded or after it was placed (a missing master, a dialog's error).
 class ToolMadeObject : public TGGraphicControl {
 public:
     using TGGraphicControl::TGGraphicControl;
     static inline QList<QRect> placedRects;
     static inline bool nestAnotherRectangle = false;
+    enum Failure { None, InLoaded, AfterPlacing };
+    static inline Failure failure = None;
 
+    void Loaded() override
+    {
+        TGGraphicControl::Loaded();
+        if (failure == InLoaded)
+            throw std::runtime_error("No master rich text object found");
+    }
     void CreatedByTool(TGBasePanel& page, const QRect& rect, const std::function<void()>& endTool) override
     {
         placedRects.append(rect);
         TGGraphicControl::CreatedByTool(page, rect, endTool);
         if (nestAnotherRectangle)
             page.ToolRectDone(QRect(0, 0, 100, 100));
+        if (failure == AfterPlacing)
+            throw std::runtime_error("Error reading the picture");
     }
     static const TClassInfo& StaticClassInfo()
     {
@@ -45,8 +58,10 @@ struct DrawingTools : ::testing::Test {
         AnnouncePageObjectClass(ToolMadeObject::StaticClassInfo());
         page = std::make_unique<TCalendarPanel32>(&owner);
         page->OnToolEnded = [this](QObject*) { ++toolEnds; };
+        page->LabelChangedEvent = [this](QObject*) { ++changes; };
         ToolMadeObject::placedRects.clear();
         ToolMadeObject::nestAnotherRectangle = false;
+        ToolMadeObject::failure = ToolMadeObject::None;
     }
     // Draws one rectangle with the floating calendar tool; the object made.
     TGGraphicControl* draw(const QRect& rect)
@@ -61,6 +76,7 @@ struct DrawingTools : ::testing::Test {
     TComponent owner;
     std::unique_ptr<TCalendarPanel32> page;
     int toolEnds = 0;
+    int changes = 0;
 };
 
 } // namespace
@@ -78,6 +94,7 @@ TEST_F(DrawingTools, SmallRectanglesGrowAndEachToolMakesOneObjectThenPointsAgain
     EXPECT_EQ(page->PanelState(), psPointing);
     EXPECT_TRUE(page->Pointing());
     EXPECT_EQ(toolEnds, 1);
+    EXPECT_EQ(changes, 1) << "the page's changes while making it arrive once it stands";
 
     // Width below 25 becomes 50 (not 25); height below 15 becomes 15.
     EXPECT_EQ(draw(QRect(0, 0, 24, 40))->BoundsRect(), QRect(0, 0, 50, 40));
@@ -96,6 +113,32 @@ TEST_F(DrawingTools, ARectangleWhileAnObjectIsBeingMadeMakesNothing)
     // Afterwards the next rectangle is taken again.
     ToolMadeObject::nestAnotherRectangle = false;
     EXPECT_NE(draw(QRect(5, 50, 60, 30)), nullptr);
+}
+
+// A creation that fails, before or after the object was placed, says why in
+// the error box, leaves no object and no change behind, and ends the tool.
+TEST_F(DrawingTools, AFailedCreationLeavesNothingAndEndsTheTool)
+{
+    vellumy::test::MessageBoxScript boxes;
+    for (const auto failure : {ToolMadeObject::InLoaded, ToolMadeObject::AfterPlacing}) {
+        ToolMadeObject::failure = failure;
+        toolEnds = 0;
+        EXPECT_EQ(draw(QRect(5, 5, 60, 30)), nullptr);
+        EXPECT_TRUE(page->PageObjects().isEmpty());
+        EXPECT_EQ(owner.Components().size(), 1) << "only the page is left";
+        EXPECT_EQ(changes, 0);
+        EXPECT_EQ(page->PanelState(), psPointing);
+        EXPECT_GE(toolEnds, 1);
+        EXPECT_FALSE(page->IsCreatingObject());
+    }
+    ASSERT_EQ(boxes.shown().size(), 2);
+    EXPECT_EQ(boxes.shown()[0].text, QStringLiteral("No master rich text object found"));
+    EXPECT_EQ(boxes.shown()[1].text, QStringLiteral("Error reading the picture"));
+
+    // The next rectangle makes its object again.
+    ToolMadeObject::failure = ToolMadeObject::None;
+    EXPECT_NE(draw(QRect(5, 5, 60, 30)), nullptr);
+    EXPECT_EQ(changes, 1);
 }
 
 TEST_F(DrawingTools, AToolWhoseKindIsNotRegisteredEndsWithoutAnObject)

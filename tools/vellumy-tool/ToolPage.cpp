@@ -5,13 +5,14 @@
 #include <cstdio>
 
 #include "objects/GLabelObjectFiler.h"
+#include "objects/kinds/HeadlessOwner.h"
 #include "page/CalendarPanel32.h"
 #include "persist/FilerError.h"
 
 ToolPage NewToolPage()
 {
     ToolPage made;
-    made.owner = new TComponent;
+    made.owner = new THeadlessOwner;
     made.page = new TCalendarPanel32(made.owner);
     made.page->ResetToDefaults();
     return made;

@@ -8,7 +8,8 @@ class TCalendarPanel32;
 class TGGraphicControl;
 
 struct ToolPage {
-    TComponent* owner = nullptr;       // owns the page and the page objects read
+    TComponent* owner = nullptr;       // owns the page and the page objects read, and holds
+                                       // the master rich-text control
     TCalendarPanel32* page = nullptr;
     QString objectListError;           // set when the page objects could not all be read
 };

@@ -2,9 +2,14 @@
 // page, edited in its dialog, its menu entries, its stored form and print.
 #include <QAction>
 #include <QBuffer>
+#include <QFileInfo>
 #include <QFrame>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMenu>
 #include <QPainter>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -12,8 +17,10 @@
 
 #include "KindsKit.h"
 #include "objects/kinds/GPRichBaseLabel.h"
+#include "objects/kinds/HeadlessOwner.h"
 #include "objects/kinds/KindDialogs.h"
 #include "objects/kinds/RichTextLabelEditor.h"
+#include "page/CalendarPanel32.h"
 #include "persist/ObjectReader.h"
 #include "persist/ObjectWriter.h"
 #include "print/PdfDevice.h"
@@ -224,4 +231,61 @@ TEST_F(RichTextBoxTest, PrintsItsWordsAsTextInsideTheBox)
         if (area.contains(word.inches))
             inside.append(word.text);
     EXPECT_EQ(inside.join(' '), QStringLiteral("Quarterly review meeting in the big hall"));
+}
+
+// The command-line tool has a master control of its own: it reads, prints and
+// resaves a document holding a box, the box's words printed inside the box.
+TEST_F(RichTextBoxTest, TheCommandLineToolReadsPrintsAndResavesDocumentsWithABox)
+{
+    const QString tool = QStringLiteral(VELLUMY_BIN_DIR "/vellumy-tool");
+    if (!QFileInfo::exists(tool) || !HavePdfToText())
+        GTEST_SKIP() << "needs vellumy-tool and pdftotext";
+    QTemporaryDir dir;
+    const QString document = dir.filePath(QStringLiteral("box.QXF"));
+    const QString sentence = QStringLiteral("Quarterly review meeting in the big hall");
+    {
+        THeadlessOwner owner;
+        auto* page = new TCalendarPanel32(&owner);
+        page->ResetToDefaults();
+        auto* saved = new TGPRichBaseLabel(&owner, page);
+        saved->Loaded();
+        page->Place(saved, QRect(192, 96, 192, 48));
+        saved->SetRTFText(plainText(sentence));
+        ASSERT_TRUE(page->SaveDocument(document));
+    }
+    const auto run = [&](const QStringList& arguments) {
+        QProcess process;
+        process.start(tool, arguments);
+        EXPECT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().constData();
+        return process.readAllStandardOutput();
+    };
+
+    const auto objects = [&](const QString& file) {
+        const QJsonObject info = QJsonDocument::fromJson(run({QStringLiteral("info"), file})).object();
+        EXPECT_FALSE(info.contains(QStringLiteral("objectsError")))
+            << info[QStringLiteral("objectsError")].toString().toStdString();
+        return info[QStringLiteral("objects")].toArray();
+    };
+    const QJsonArray stored = objects(document);
+    ASSERT_EQ(stored.size(), 1);
+    EXPECT_EQ(stored[0][QStringLiteral("RTFText")].toString(), sentence);
+
+    const QString pdf = dir.filePath(QStringLiteral("box.pdf"));
+    run({QStringLiteral("print"), document, QStringLiteral("-o"), pdf});
+    QStringList printed;
+    QRectF extent;
+    for (const PdfWord& word : PdfWords(pdf)) {
+        if (!sentence.split(QLatin1Char(' ')).contains(word.text))
+            continue;
+        printed.append(word.text);
+        extent = extent.isNull() ? word.inches : extent.united(word.inches);
+    }
+    EXPECT_EQ(printed.join(QLatin1Char(' ')), sentence);
+    EXPECT_LE(extent.width(), 2.0) << "wrapped at the box's two inches";
+    EXPECT_LE(extent.height(), 0.5);
+
+    const QString resaved = dir.filePath(QStringLiteral("again.QXF"));
+    run({QStringLiteral("resave"), document, resaved});
+    EXPECT_EQ(objects(resaved), stored);
 }
