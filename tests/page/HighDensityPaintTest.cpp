@@ -186,6 +186,11 @@ TEST(HighDensityPaint, ClickAtRatioOneAndAHalfOpensTheCellDrawnThere)
     EXPECT_TRUE(editor.adjusted(-1, -1, 1, 1).contains(QRectF(note))) << note.x() << "," << note.y();
     EXPECT_LT(leftLine, editor.left());
     EXPECT_GT(rightLine, editor.right());
+    // Every column line is as thick as every other (two device pixels).
+    const auto columnLines = darkRuns(image, note.bottom() + 3, false);
+    EXPECT_EQ(columnLines.size(), 8);
+    for (const auto& line : columnLines)
+        EXPECT_EQ(line.second, 2) << "line at " << line.first;
     for (int y = int(editor.top()); y < int(editor.bottom()); ++y) {
         EXPECT_TRUE(isDark(image.pixel(leftLine, y)) || isDark(image.pixel(leftLine - 1, y))) << y;
         EXPECT_TRUE(isDark(image.pixel(rightLine, y)) || isDark(image.pixel(rightLine + 1, y))) << y;
