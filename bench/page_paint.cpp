@@ -10,11 +10,11 @@
 
 namespace {
 
-void paintLoop(benchmark::State& state, TCalendarPanel32& page)
+void paintLoop(benchmark::State& state, TCalendarPanel32& page, qreal devicePixelRatio = 1.0)
 {
-    page.DrawPage();   // first paint: parsing and font caches
+    page.DrawPage(devicePixelRatio);   // first paint: parsing and font caches
     for (auto _ : state)
-        benchmark::DoNotOptimize(page.DrawPage().constBits());
+        benchmark::DoNotOptimize(page.DrawPage(devicePixelRatio).constBits());
 }
 
 void BM_PaintSixtyMonths(benchmark::State& state)
@@ -28,6 +28,13 @@ void BM_PaintMonthWith42CellTexts(benchmark::State& state)
     paintLoop(state, *MonthWithCellTexts());
 }
 BENCHMARK(BM_PaintMonthWith42CellTexts)->Unit(benchmark::kMillisecond);
+
+// A high-density screen: the same page at 1.5 and 2 device pixels per pixel.
+void BM_PaintMonthWith42CellTextsHighDensity(benchmark::State& state)
+{
+    paintLoop(state, *MonthWithCellTexts(), state.range(0) / 10.0);
+}
+BENCHMARK(BM_PaintMonthWith42CellTextsHighDensity)->Arg(15)->Arg(20)->Unit(benchmark::kMillisecond);
 
 void BM_PaintMonthWithMinisInTitle(benchmark::State& state)
 {

@@ -266,7 +266,10 @@ public:
     // Draws the whole page (border picture, grid or planner, cell texts, mini
     // calendars) into the page's off-screen image at the current zoom and
     // returns it; the screen paint shows this image. Page objects are not in it.
-    const QImage& DrawPage();
+    // The image holds `devicePixelRatio` image pixels per page pixel (a
+    // high-density screen's ratio, so that the page stays sharp there) and is
+    // drawn in page pixels whatever the ratio.
+    const QImage& DrawPage(qreal devicePixelRatio = 1.0);
     // The page on the print engine's surface with its top-left corner at
     // (x, y) inches, followed by every page object's PrintTo in child order.
     // Afterwards the cell records hold printer dots until the next drawing.

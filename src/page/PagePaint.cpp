@@ -1,6 +1,7 @@
 // Screen painting of the calendar page: everything is drawn into one
 // off-screen image of the page's zoomed size, shown in one piece.
 #include <QPainter>
+#include <QtMath>
 
 #include "page/CalendarPanel32.h"
 #include "page/CellTextPainter.h"
@@ -9,10 +10,29 @@
 #include "platform/WmfPicture.h"
 #include "richtext/WPRtfStorage.h"
 
-const QImage& TCalendarPanel32::DrawPage()
+namespace {
+
+// Device pixels per page pixel of what `painter` paints on. A high-density
+// screen's backing store, or a rendering into an image of another pixel
+// ratio, shows as the painter's scale; a rotated or sheared painter gets the
+// page at one pixel per pixel. Beyond four the image would only cost memory.
+qreal devicePixelsPerPixel(const QPainter& painter)
 {
-    if (pageImage_.size() != size())
-        pageImage_ = QImage(size(), QImage::Format_RGB32);
+    const QTransform& toDevice = painter.deviceTransform();
+    if (toDevice.type() == QTransform::TxScale && toDevice.m11() == toDevice.m22() && toDevice.m11() > 0)
+        return qMin(toDevice.m11(), 4.0);
+    return 1.0;
+}
+
+} // namespace
+
+const QImage& TCalendarPanel32::DrawPage(qreal devicePixelRatio)
+{
+    const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
+    const QSize pixels(qCeil(width() * ratio), qCeil(height() * ratio));
+    if (pageImage_.size() != pixels)
+        pageImage_ = QImage(pixels, QImage::Format_RGB32);
+    pageImage_.setDevicePixelRatio(ratio);
     pageImage_.fill(Qt::white);
     if (pageImage_.isNull())
         return pageImage_;
@@ -70,6 +90,6 @@ void TCalendarPanel32::Paint(QPainter& painter, const QRect&)
     if (painting_ || PaintingSuspended())
         return;
     painting_ = true;
-    painter.drawImage(0, 0, DrawPage());
+    painter.drawImage(0, 0, DrawPage(devicePixelsPerPixel(painter)));
     painting_ = false;
 }

@@ -6,6 +6,30 @@
 
 namespace {
 const QColor LineColor(Qt::black);
+
+// A one-pixel span of a line. On a painter that scales (the page of a
+// high-density screen) every line gets the same whole number of device
+// pixels across, instead of one or two by where it falls; its length still
+// ends where the painter ends fills, so lines and cells meet as at one
+// pixel per pixel.
+void fillLineSpan(QPainter& canvas, const QRect& span)
+{
+    const QTransform& toDevice = canvas.deviceTransform();
+    if (toDevice.type() != QTransform::TxScale) {
+        canvas.fillRect(span, LineColor);
+        return;
+    }
+    const qreal sx = toDevice.m11(), sy = toDevice.m22();
+    const QRectF mapped = toDevice.mapRect(QRectF(span));
+    QRectF device(qRound(mapped.left()), qRound(mapped.top()), qRound(mapped.right()) - qRound(mapped.left()),
+                  qRound(mapped.bottom()) - qRound(mapped.top()));
+    if (span.height() == 1)
+        device.setHeight(qMax(1, qRound(sy)));
+    else
+        device.setWidth(qMax(1, qRound(sx)));
+    canvas.fillRect(toDevice.inverted().mapRect(device), LineColor);
+}
+
 } // namespace
 
 void TPageRenderer::FillRect(QPainter& canvas, const PixelRect& rect, TColor color)
@@ -21,14 +45,14 @@ void TPageRenderer::LineTo(QPainter& canvas, int x1, int y1, int x2, int y2)
     // left out as the desktop canvas does.
     if (y1 == y2) {
         if (x2 > x1)
-            canvas.fillRect(QRect(x1, y1, x2 - x1, 1), LineColor);
+            fillLineSpan(canvas, QRect(x1, y1, x2 - x1, 1));
         else if (x2 < x1)
-            canvas.fillRect(QRect(x2 + 1, y1, x1 - x2, 1), LineColor);
+            fillLineSpan(canvas, QRect(x2 + 1, y1, x1 - x2, 1));
     } else if (x1 == x2) {
         if (y2 > y1)
-            canvas.fillRect(QRect(x1, y1, 1, y2 - y1), LineColor);
+            fillLineSpan(canvas, QRect(x1, y1, 1, y2 - y1));
         else
-            canvas.fillRect(QRect(x1, y2 + 1, 1, y1 - y2), LineColor);
+            fillLineSpan(canvas, QRect(x1, y2 + 1, 1, y1 - y2));
     } else {
         canvas.setPen(QPen(LineColor, 1));
         canvas.drawLine(x1, y1, x2, y2);

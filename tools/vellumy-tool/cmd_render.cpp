@@ -1,7 +1,7 @@
 // vellumy-tool render: the calendar page as the window shows it (the page
 // with its page objects), saved as a PNG image.
 #include <QFileInfo>
-#include <QPixmap>
+#include <QImage>
 #include <QStringList>
 #include <QTextDocument>
 #include <cstdio>
@@ -107,7 +107,12 @@ int run(const QStringList& arguments)
     if (o.zoomPercent != 100)
         page->SetZoom(float(o.zoomPercent) / 100.0f);
 
-    const QPixmap image = page->grab();
+    // One image pixel per page pixel, whatever scale the environment gives
+    // the toolkit's screen.
+    QImage image(page->size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    if (!image.isNull())
+        page->render(&image);
     if (image.isNull() || !image.save(o.output, "PNG")) {
         std::fprintf(stderr, "vellumy-tool render: cannot write '%s'\n", qPrintable(o.output));
         return ToolFailed;
