@@ -58,8 +58,10 @@ TFlatCalendarEditor::TFlatCalendarEditor(QWidget* owner) : QDialog(owner)
     setObjectName(QStringLiteral("FlatCalendarEditor"));
     setWindowTitle(QStringLiteral("Floating Calendar Properties"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, true);
-    setFixedSize(578, 393);
     buildControls();
+    // The classic 578 x 393 is the least size; the desktop's fonts may need
+    // more, and a caption is never cut.
+    setFixedSize(sizeHint().expandedTo(QSize(578, 393)));
     filling_ = false;
 }
 

@@ -2,6 +2,7 @@
 // shadow and lines, its stored form, its properties dialog, and its print.
 #include <QBuffer>
 #include <QComboBox>
+#include <QLabel>
 #include <QDate>
 #include <QPainter>
 #include <QPushButton>
@@ -253,6 +254,11 @@ TEST_F(FlatCalendarTest, PropertiesDialogEditsASampleOfTheUnzoomedSize)
         editor.findChild<QSpinBox*>(QStringLiteral("DepthSpinner"))->setValue(6);
         editor.findChild<QPushButton*>(QStringLiteral("HelpButton"))->click();
         SaveForInspection(editor.grab().toImage(), QStringLiteral("flat-calendar-editor.png"));
+        // No caption is cut, whatever the desktop's font.
+        for (const QLabel* label : editor.findChildren<QLabel*>())
+            EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
+        for (const QComboBox* box : editor.findChildren<QComboBox*>())
+            EXPECT_GE(box->width(), box->minimumSizeHint().width()) << box->objectName().toStdString();
         editor.findChild<QPushButton*>(QStringLiteral("OkButton"))->click();
     });
     const int before = form.changes;
