@@ -9,32 +9,22 @@
 
 #include "objects/kinds/GFlatCalendar.h"
 #include "objects/kinds/GPRichBaseLabel.h"
-#include "page/MainWindowServices.h"
-#include "persist/Component.h"
+#include "objects/kinds/HeadlessOwner.h"
 #include "richtext/WPRichText.h"
 #include "richtext/WPRtfStorage.h"
 
 namespace {
 
 // Owns the objects and lends them its master control, as the main window does.
-class Form : public QWidget, public TComponent, public TMainWindowServices {
-public:
-    Form() : master_(new TWPRichText(this)) { master_->setObjectName(QStringLiteral("MASTERWPRICHTEXT")); }
-    TWPRichText* MasterRichText() const override { return master_; }
-    TWPRichText* CellEditor() const override { return nullptr; }
-    int CurrentCell() const override { return 0; }
-    TWPRtfStorage* EditedCellText() const override { return nullptr; }
-    void DoSaveRichtext() override {}
-    void SetModified(bool) override {}
-
-private:
-    TWPRichText* master_;
+struct Form {
+    THeadlessOwner owner;
+    QWidget parent;
 };
 
 void BM_FlatCalendarPaint(benchmark::State& state)
 {
     Form form;
-    TGFlatCalendar calendar(&form, &form);
+    TGFlatCalendar calendar(&form.owner, &form.parent);
     calendar.SetBounds(0, 0, 280, 224);
     calendar.SetShadowDepth(4);
     calendar.SetCellBorderStyle(fcbAll);
@@ -49,7 +39,7 @@ BENCHMARK(BM_FlatCalendarPaint);
 void BM_FlatCalendarRecordForPrint(benchmark::State& state)
 {
     Form form;
-    TGFlatCalendar calendar(&form, &form);
+    TGFlatCalendar calendar(&form.owner, &form.parent);
     calendar.SetBounds(0, 0, 280, 224);
     for (auto _ : state) {
         QPicture picture;
@@ -64,7 +54,7 @@ BENCHMARK(BM_FlatCalendarRecordForPrint);
 void BM_RichBoxPaint(benchmark::State& state)
 {
     Form form;
-    TGPRichBaseLabel box(&form, &form);
+    TGPRichBaseLabel box(&form.owner, &form.parent);
     box.Loaded();
     box.SetBounds(0, 0, 190, 66);
     TWPRichText writer;
