@@ -200,11 +200,6 @@ void TObjectReader::ReadListEnd()
     ReadByte();
 }
 
-bool TObjectReader::EndOfList()
-{
-    return NextValue() == vaNull;
-}
-
 int TObjectReader::ReadInteger()
 {
     const TValueType tag = NextValue();
@@ -598,9 +593,9 @@ void TObjectReader::finishRecord(RecordContext& context)
 
 const TPropertyInfo* TObjectReader::findProperty(const TClassInfo& info, QByteArrayView name)
 {
-    const auto known = successors_.constFind(lastProperty_);
-    if (known != successors_.constEnd() && known->info == &info && known->property->name == name) {
-        lastProperty_ = known->property;
+    Successor& known = successors_[successorSlot(lastProperty_)];
+    if (known.property && known.previous == lastProperty_ && known.info == &info && known.property->name == name) {
+        lastProperty_ = known.property;
         return lastProperty_;
     }
     // Custom data entries ("Picture.Data") are no properties; each record
@@ -609,14 +604,14 @@ const TPropertyInfo* TObjectReader::findProperty(const TClassInfo& info, QByteAr
         return nullptr;
     const TPropertyInfo* found = info.FindProperty(name);
     if (!found) {
+        // The chain goes on from the property before.
         lastMissClass_ = &info;
         lastMiss_ = name.toByteArray();
         return nullptr;
     }
     // Only an exact spelling is remembered: the check above compares exactly.
-    if (found && found->name == name)
-        successors_.insert(lastProperty_, {&info, found});
-    // A name that is no property (custom data) leaves the chain as it was.
+    if (found->name == name)
+        known = {lastProperty_, &info, found};
     lastProperty_ = found;
     return found;
 }

@@ -53,7 +53,7 @@ public:
     void ReadListBegin();
     void ReadListEnd();
     // Whether the next byte is an end-of-list tag (without consuming it).
-    bool EndOfList();
+    bool EndOfList() { return NextValue() == vaNull; }
     int ReadInteger();               // int8, int16, int32
     QString ReadString();            // string, long string (ANSI code page)
     double ReadFloat();              // extended or an integer
@@ -172,11 +172,18 @@ private:
     qint64 consumed_ = 0;
 
     struct Successor {
-        const TClassInfo* info;
-        const TPropertyInfo* property;
+        const TPropertyInfo* previous = nullptr;
+        const TClassInfo* info = nullptr;
+        const TPropertyInfo* property = nullptr;
     };
-    // Keyed by the property found before (null at the start of a record).
-    QHash<const TPropertyInfo*, Successor> successors_;
+    // Direct-mapped by the property found before (null at the start of a
+    // record); a collision only costs a full look-up.
+    static constexpr int SuccessorSlots = 256;
+    Successor successors_[SuccessorSlots];
+    static int successorSlot(const TPropertyInfo* previous)
+    {
+        return int((reinterpret_cast<quintptr>(previous) >> 4) % SuccessorSlots);
+    }
     const TPropertyInfo* lastProperty_ = nullptr;
     const TClassInfo* lastMissClass_ = nullptr;
     QByteArray lastMiss_;
