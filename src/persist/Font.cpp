@@ -96,6 +96,11 @@ bool TFont::operator==(const TFont& other) const
 QFont TFont::ToQFont(int pointSize, int dpi) const
 {
     QFont font(name_);
+    // A nameless font (a damaged file's) keeps one empty family, which
+    // matches the default face: Qt's own streaming of a font, as recording a
+    // drawing does, reads the first family and fails on none.
+    if (name_.isEmpty())
+        font.setFamilies({QString()});
     font.setPixelSize(qMax(1, MulDiv(pointSize, dpi, 72)));
     font.setBold(HasStyle(fsBold));
     font.setItalic(HasStyle(fsItalic));

@@ -1,6 +1,9 @@
 // A font taken over from what a font dialog returns, and back.
 #include <gtest/gtest.h>
 
+#include <QPainter>
+#include <QPicture>
+
 #include "persist/Font.h"
 
 TEST(Font, ChosenFontGivesFamilySizeAndStylesAndKeepsTheColour)
@@ -22,4 +25,20 @@ TEST(Font, ChosenFontGivesFamilySizeAndStylesAndKeepsTheColour)
     const TFont same = original.WithChosen(original.ToQFont());
     EXPECT_EQ(same.Size(), 12);
     EXPECT_TRUE(same == original);
+}
+
+TEST(Font, ANamelessFontFromADamagedFileRecordsIntoADrawing)
+{
+    // Recording a drawing streams the font, and Qt's streaming reads the
+    // first family: a font without one crashed printing.
+    TFont nameless;
+    nameless.SetName(QString());
+    const QFont font = nameless.ToQFont();
+    ASSERT_FALSE(font.families().isEmpty());
+    QPicture picture;
+    QPainter painter(&picture);
+    painter.setFont(font);
+    painter.fillRect(QRect(0, 0, 10, 10), Qt::red);
+    painter.drawText(QPoint(2, 8), QStringLiteral("1"));
+    EXPECT_TRUE(painter.end());
 }
