@@ -12,6 +12,7 @@
 
 #include "common/FuzzSupport.h"
 #include "objects/GLabelObjectFiler.h"
+#include "objects/kinds/HeadlessOwner.h"
 #include "objects/kinds/PageObjectKinds.h"
 #include "page/CalendarPanel32.h"
 #include "print/FakePrintDevice.h"
@@ -29,7 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     buffer.setData(reinterpret_cast<const char*>(data), qsizetype(size));
     buffer.open(QIODevice::ReadOnly);
 
-    TComponent owner;
+    // The owner lends rich-text boxes their master, as the main window does.
+    THeadlessOwner owner;
     auto* page = new TCalendarPanel32(&owner);
     QList<TGGraphicControl*> objects;
     try {
