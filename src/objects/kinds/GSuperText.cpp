@@ -229,27 +229,22 @@ void TGSuperText::SetSurfaceType(TSurfaceType type)
 void TGSuperText::AddPopupEntries(QMenu& menu)
 {
     menu.addSeparator();
-    QAction* font = menu.addAction(QStringLiteral("Font"));
-    font->setObjectName(QStringLiteral("Font"));
-    connect(font, &QAction::triggered, this, [this] { FontCommand(); });
-    transparentItem_ = menu.addAction(QStringLiteral("Transparent"));
-    transparentItem_->setObjectName(QStringLiteral("Transparent"));
+    // Object names are the captions without spaces.
+    const auto add = [&](const QString& caption, auto run) {
+        QAction* action = menu.addAction(caption);
+        action->setObjectName(QString(caption).remove(QLatin1Char(' ')));
+        connect(action, &QAction::triggered, this, run);
+        return action;
+    };
+    add(QStringLiteral("Font"), [this] { FontCommand(); });
+    transparentItem_ = add(QStringLiteral("Transparent"), [this] { SetControlTransparent(!transparent_); });
     transparentItem_->setCheckable(true);
     transparentItem_->setChecked(transparent_);
-    connect(transparentItem_, &QAction::triggered, this,
-            [this] { SetControlTransparent(!transparent_); });
-    QAction* background = menu.addAction(QStringLiteral("Background Color"));
-    background->setObjectName(QStringLiteral("BackgroundColor"));
-    connect(background, &QAction::triggered, this, [this] { BackgroundColorCommand(); });
-    borderItem_ = menu.addAction(QStringLiteral("Border"));
-    borderItem_->setObjectName(QStringLiteral("Border"));
+    add(QStringLiteral("Background Color"), [this] { BackgroundColorCommand(); });
+    borderItem_ = add(QStringLiteral("Border"), [this] { SetBorderStyle(borderStyle_ == bsSingle ? bsNone : bsSingle); });
     borderItem_->setCheckable(true);
     borderItem_->setChecked(borderStyle_ == bsSingle);
-    connect(borderItem_, &QAction::triggered, this,
-            [this] { SetBorderStyle(borderStyle_ == bsSingle ? bsNone : bsSingle); });
-    QAction* properties = menu.addAction(QStringLiteral("Properties"));
-    properties->setObjectName(QStringLiteral("Properties"));
-    connect(properties, &QAction::triggered, this, [this] { ShowProperties(); });
+    add(QStringLiteral("Properties"), [this] { ShowProperties(); });
 }
 
 void TGSuperText::Loaded()
