@@ -7,24 +7,9 @@
 #include "page/CellTextPainter.h"
 #include "page/PageRenderer.h"
 #include "platform/Rounding.h"
+#include "platform/ScreenMetrics.h"
 #include "platform/WmfPicture.h"
 #include "richtext/WPRtfStorage.h"
-
-namespace {
-
-// Device pixels per page pixel of what `painter` paints on. A high-density
-// screen's backing store, or a rendering into an image of another pixel
-// ratio, shows as the painter's scale; a rotated or sheared painter gets the
-// page at one pixel per pixel. Beyond four the image would only cost memory.
-qreal devicePixelsPerPixel(const QPainter& painter)
-{
-    const QTransform& toDevice = painter.deviceTransform();
-    if (toDevice.type() == QTransform::TxScale && toDevice.m11() == toDevice.m22() && toDevice.m11() > 0)
-        return qMin(toDevice.m11(), 4.0);
-    return 1.0;
-}
-
-} // namespace
 
 const QImage& TCalendarPanel32::DrawPage(qreal devicePixelRatio)
 {
@@ -90,6 +75,6 @@ void TCalendarPanel32::Paint(QPainter& painter, const QRect&)
     if (painting_ || PaintingSuspended())
         return;
     painting_ = true;
-    painter.drawImage(0, 0, DrawPage(devicePixelsPerPixel(painter)));
+    painter.drawImage(0, 0, DrawPage(DevicePixelsPerPixel(painter)));
     painting_ = false;
 }

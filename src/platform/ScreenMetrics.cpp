@@ -1,6 +1,7 @@
 #include "platform/ScreenMetrics.h"
 
 #include <QGuiApplication>
+#include <QPainter>
 #include <QScreen>
 #include <cmath>
 
@@ -26,4 +27,12 @@ int ScreenPPI()
 void SetScreenPPIForTesting(int ppi)
 {
     testPPI() = ppi;
+}
+
+qreal DevicePixelsPerPixel(const QPainter& painter)
+{
+    const QTransform& toDevice = painter.deviceTransform();
+    if (toDevice.type() == QTransform::TxScale && toDevice.m11() == toDevice.m22() && toDevice.m11() > 0)
+        return qMin(toDevice.m11(), 4.0);
+    return 1.0;
 }

@@ -128,23 +128,27 @@ void TGImage::pictureChanged()
     update();
 }
 
-const QImage& TGImage::workBitmap()
+const QImage& TGImage::workBitmap(qreal ratio)
 {
-    if (work_.size() == size() && workGeneration_ == picture_.Generation())
+    // Drawn at the screen's pixel density: a metafile or a large bitmap stays
+    // sharp on a high-density screen instead of being scaled up from 1:1.
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (work_.size() == pixels && work_.devicePixelRatio() == ratio && workGeneration_ == picture_.Generation())
         return work_;
-    work_ = QImage(size(), QImage::Format_ARGB32_Premultiplied);
-    work_.fill(Qt::transparent);
+    work_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
     workGeneration_ = picture_.Generation();
     if (work_.isNull())
         return work_;
+    work_.setDevicePixelRatio(ratio);
+    work_.fill(Qt::transparent);
+    QPainter painter(&work_);
     if (picture_.Kind() != TPictureKind::Metafile && !picture_.Image().isNull()) {
         // A smooth scale once, kept until the picture or the size changes.
         const QImage& image = picture_.Image();
-        QPainter painter(&work_);
-        painter.drawImage(0, 0, image.size() == size() ? image
-                                : image.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        painter.drawImage(QRectF(0, 0, Width(), Height()),
+                          image.size() == pixels ? image
+                                                 : image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     } else {
-        QPainter painter(&work_);
         picture_.Draw(painter, QRectF(0, 0, Width(), Height()));
     }
     return work_;
@@ -155,7 +159,7 @@ void TGImage::paintEvent(QPaintEvent*)
     if (ParentPaintingSuspended())
         return;
     QPainter painter(this);
-    painter.drawImage(0, 0, workBitmap());
+    painter.drawImage(0, 0, workBitmap(DevicePixelsPerPixel(painter)));
     if (picture_.IsEmpty()) {
         // The window system's default pen and brush: black line, white fill.
         painter.setPen(QPen(Qt::black, 0));

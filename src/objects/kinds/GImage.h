@@ -58,9 +58,9 @@ private:
     void pictureChanged();
     // Takes what the browser's OK hands over, bypassing the exclusive setters.
     void takeLoaded(const TPicture& picture, bool stretch, bool autoSize);
-    // The picture drawn at the object's size, made again only when the
-    // picture or the size changed.
-    const QImage& workBitmap();
+    // The picture drawn at the object's size and `ratio` device pixels per
+    // pixel, made again only when the picture, the size or the ratio changed.
+    const QImage& workBitmap(qreal ratio);
 
     QPointer<QAction> stretchItem_;
     QPointer<QAction> autoSizeItem_;

@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QPixmap>
 #include <QTimer>
 #include <memory>
 
@@ -173,6 +174,31 @@ TEST_F(PictureObject, PaintsEmptyAsAFramedBoxAndPrintsEachKindItsWay)
     ops = print(*image);
     ASSERT_EQ(ops.size(), 1);
     EXPECT_EQ(ops[0].kind, TRecordedOp::Rectangle);
+}
+
+TEST_F(PictureObject, AHighDensityScreenGetsThePictureAtItsOwnPixels)
+{
+    // A 200 x 100 checkerboard of single pixels shown at 100 x 50: one pixel
+    // per pixel can only show it grey, two device pixels per pixel show it whole.
+    QImage board(200, 100, QImage::Format_RGB32);
+    for (int y = 0; y < board.height(); ++y)
+        for (int x = 0; x < board.width(); ++x)
+            board.setPixel(x, y, (x + y) % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+    TGImage* image = addImage(QRect(10, 10, 100, 50));
+    TPicture picture;
+    picture.SetBitmap(board);
+    image->SetPicture(picture);
+
+    QPixmap dense(200, 100);
+    dense.setDevicePixelRatio(2);
+    image->render(&dense);
+    const QImage shown = dense.toImage();
+    EXPECT_EQ(shown.pixelColor(40, 20), QColor(Qt::black));
+    EXPECT_EQ(shown.pixelColor(41, 20), QColor(Qt::white));
+
+    const QColor grey = image->grab().toImage().pixelColor(20, 10);
+    EXPECT_GT(grey.red(), 60);
+    EXPECT_LT(grey.red(), 200);
 }
 
 TEST_F(PictureObject, DocumentsKeepEveryPictureByteForByteAndBothOptionsOff)
