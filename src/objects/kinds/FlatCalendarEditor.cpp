@@ -225,19 +225,7 @@ void TFlatCalendarEditor::buildControls()
     sampleBox_->setWidget(sampleHolder);
     sampleBox_->setFixedWidth(200);
     right->addWidget(sampleBox_, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    auto* ok = new QPushButton(QStringLiteral("Ok"), this);
-    ok->setObjectName(QStringLiteral("OkButton"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("CancelButton"));
-    QPushButton* help = MakeHelpButton(*this, QStringLiteral("HelpButton"), HelpTopic);
-    for (QWidget* b : std::initializer_list<QWidget*>{ok, cancel, help, MakeMouseHelpButton(*this)})
-        buttons->addWidget(b);
-    page->addLayout(buttons);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    page->addLayout(MakeDialogButtonRow(*this, HelpTopic).row);
 
     // Every change goes to the sample at once.
     auto comboApplies = [this](QComboBox* box, auto apply) {

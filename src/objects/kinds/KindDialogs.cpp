@@ -3,6 +3,7 @@
 #include <QColorDialog>
 #include <QDialog>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <QScreen>
 #include <QToolButton>
@@ -87,4 +88,23 @@ QToolButton* MakeMouseHelpButton(QDialog& dialog)
     button->setWhatsThis(QStringLiteral("Click this button, then click any part of the window to see what it does."));
     QObject::connect(button, &QToolButton::clicked, &dialog, [] { QWhatsThis::enterWhatsThisMode(); });
     return button;
+}
+
+TDialogButtonRow MakeDialogButtonRow(QDialog& dialog, int helpTopic)
+{
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    auto* ok = new QPushButton(QStringLiteral("Ok"), &dialog);
+    ok->setObjectName(QStringLiteral("OkButton"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), &dialog);
+    cancel->setObjectName(QStringLiteral("CancelButton"));
+    QPushButton* help = MakeHelpButton(dialog, QStringLiteral("HelpButton"), helpTopic);
+    row->addWidget(ok);
+    row->addWidget(cancel);
+    row->addWidget(help);
+    row->addWidget(MakeMouseHelpButton(dialog));
+    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+    return {row, ok, cancel, help};
 }

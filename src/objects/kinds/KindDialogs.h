@@ -32,3 +32,14 @@ class QPushButton;
 class QToolButton;
 QPushButton* MakeHelpButton(QDialog& dialog, const QString& name, int topic);
 QToolButton* MakeMouseHelpButton(QDialog& dialog);
+
+// The right-aligned row at the foot of an editor: "Ok" (the default button,
+// accepting), "Cancel" (rejecting), "Help" on `helpTopic` and mouse help.
+class QHBoxLayout;
+struct TDialogButtonRow {
+    QHBoxLayout* row;
+    QPushButton* ok;
+    QPushButton* cancel;
+    QPushButton* help;
+};
+TDialogButtonRow MakeDialogButtonRow(QDialog& dialog, int helpTopic);

@@ -96,29 +96,17 @@ TRichTextLabelEditor::TRichTextLabelEditor(QWidget* parent) : QDialog(parent)
     connect(zoomIn, &QAction::triggered, this, &TRichTextLabelEditor::ZoomIn);
     connect(zoomOut, &QAction::triggered, this, &TRichTextLabelEditor::ZoomOut);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    auto* ok = new QPushButton(QStringLiteral("Ok"), this);
-    ok->setObjectName(QStringLiteral("OkButton"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("CancelButton"));
-    QPushButton* help = MakeHelpButton(*this, QStringLiteral("HelpButton"), HelpTopic);
-    for (QPushButton* b : {ok, cancel, help}) {
+    const TDialogButtonRow buttons = MakeDialogButtonRow(*this, HelpTopic);
+    // Return belongs to the text being typed, never to a button that had focus.
+    for (QPushButton* b : {buttons.ok, buttons.cancel})
         b->setAutoDefault(false);
-        buttons->addWidget(b);
-    }
-    buttons->addWidget(MakeMouseHelpButton(*this));
-    ok->setDefault(true);
-    column->addLayout(buttons);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    column->addLayout(buttons.row);
 
     toolBar_->setWhatsThis(QStringLiteral("Fonts, sizes, colours, styles and alignment of the text; the last two "
                                           "buttons zoom the text in and out."));
     editor_->setWhatsThis(QStringLiteral("The text of the box, laid out as it will wrap on the page."));
-    ok->setWhatsThis(QStringLiteral("Keep the text."));
-    cancel->setWhatsThis(QStringLiteral("Leave the text as it was."));
+    buttons.ok->setWhatsThis(QStringLiteral("Keep the text."));
+    buttons.cancel->setWhatsThis(QStringLiteral("Leave the text as it was."));
 
     QCoreApplication::processEvents();
     centerOverMainWindow(*this);
